@@ -1,0 +1,36 @@
+#pragma once
+// Class files as bytes <-> a pane's text. The pane text uses '\n' between lines and is UTF-8.
+// Reading accepts CR LF, a lone LF and a lone CR as one break; writing puts CR LF after every line,
+// and leaves the final break off only when the text had none.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tav {
+
+// How a file's bytes map to characters: valid UTF-8 is read as UTF-8, anything else one byte
+// to one character (Latin-1), so every byte survives a round trip.
+enum class FileEncoding { Utf8, Latin1 };
+
+struct DecodedFile {
+    std::string text;  // UTF-8, lines separated by '\n'
+    FileEncoding encoding = FileEncoding::Utf8;
+};
+
+bool isValidUtf8(std::string_view bytes);
+DecodedFile decodeFile(std::string_view bytes);
+
+// nullopt when the text holds a character that the encoding cannot hold (for Latin-1: above
+// U+00FF; for either: text that is not valid UTF-8).
+std::optional<std::string> encodeFile(std::string_view text, FileEncoding encoding);
+
+// The pane's lines: a final '\n' ends the last line rather than starting an empty one.
+struct SplitText {
+    std::vector<std::string> lines;
+    bool endsWithBreak = false;
+};
+SplitText splitLines(std::string_view text);
+std::string joinLines(const std::vector<std::string>& lines, bool endsWithBreak);
+
+}  // namespace tav

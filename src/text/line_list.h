@@ -1,0 +1,38 @@
+#pragma once
+// A text as an ordered list of whole lines, indexed from 0. The Qt pane implements it over its
+// document; tests and the rules use the in-memory list. Texts are UTF-8.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace tav {
+
+class LineList {
+public:
+    virtual ~LineList() = default;
+    virtual std::size_t count() const = 0;
+    virtual std::string line(std::size_t index) const = 0;
+    // index may equal count(): the line becomes the new last line.
+    virtual void insert(std::size_t index, const std::string& text) = 0;
+    virtual void append(const std::string& text) = 0;
+    virtual void clear() = 0;
+};
+
+class VectorLineList final : public LineList {
+public:
+    VectorLineList() = default;
+    explicit VectorLineList(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+
+    std::size_t count() const override { return lines_.size(); }
+    std::string line(std::size_t index) const override { return lines_.at(index); }
+    void insert(std::size_t index, const std::string& text) override;
+    void append(const std::string& text) override { lines_.push_back(text); }
+    void clear() override { lines_.clear(); }
+
+    const std::vector<std::string>& lines() const { return lines_; }
+
+private:
+    std::vector<std::string> lines_;
+};
+
+}  // namespace tav
