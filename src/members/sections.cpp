@@ -1,0 +1,51 @@
+#include <optional>
+
+#include "members/members.h"
+#include "text/text_rules.h"
+
+namespace tav {
+
+namespace {
+
+// Index of the first line whose whole text equals wanted, ASCII letter case ignored.
+std::optional<std::size_t> findWholeLine(const LineList& lines, const std::string& wanted) {
+    for (std::size_t i = 0; i < lines.count(); ++i) {
+        if (equalsIgnoringCase(lines.line(i), wanted)) return i;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+const char* sectionMarker(Access access) {
+    switch (access) {
+        case Access::Private:
+            return "private:";
+        case Access::Protected:
+            return "protected:";
+        case Access::Public:
+            break;
+    }
+    return "public:";
+}
+
+void insertUnderSection(LineList& header, const std::string& className, const std::string& marker,
+                        const std::string& line) {
+    if (const auto markerLine = findWholeLine(header, marker)) {
+        header.insert(*markerLine + 1, line);
+        return;
+    }
+    // No marker: put one below the line that holds the class name alone, or at the very top.
+    const auto nameLine = findWholeLine(header, className);
+    const std::size_t at = nameLine ? *nameLine + 1 : 0;
+    header.insert(at, marker);
+    header.insert(at + 1, line);
+}
+
+void addDataMember(ClassText& cls, const DataMemberInput& input) {
+    const std::string entry = input.type + " " + input.name;
+    cls.data.push_back(entry);
+    insertUnderSection(cls.header, cls.className, sectionMarker(input.access), entry + ";");
+}
+
+}  // namespace tav
