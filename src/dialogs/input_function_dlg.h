@@ -1,0 +1,32 @@
+#pragma once
+// The Add Function dialog: access section, virtual or pure virtual, return type, name and
+// parameter list of a member function.
+#include "dialogs/tav_dialog.h"
+
+class TInputFunctionDlg : public TTavDialog {
+    Q_OBJECT
+
+public:
+    explicit TInputFunctionDlg(tav::Platform& platform);
+
+    QLabel* Label1;
+    QRadioButton* Private;
+    QRadioButton* Protected;
+    QRadioButton* Public;
+    QCheckBox* Virtual;
+    QCheckBox* PureVirtual;
+    QLabel* Label2;
+    QComboBox* Type;
+    QLabel* Label3;
+    QLineEdit* Name;
+    QLabel* Label4;
+    QComboBox* Arguments;
+    QPushButton* Button1;
+    QPushButton* Button3;
+    QPushButton* Button2;
+
+    // A click on one of the two boxes unchecks the other: a function is plain, virtual or pure
+    // virtual. Unchecking the other box is not a click on it.
+    void VirtualClick();
+    void PureVirtualClick();
+};

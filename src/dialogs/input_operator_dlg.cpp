@@ -1,0 +1,40 @@
+#include "dialogs/input_operator_dlg.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+constexpr int kHelpContextAddOperator = 70;
+}  // namespace
+
+TInputOperatorDlg::TInputOperatorDlg(tav::Platform& platform)
+    : TTavDialog(platform, QStringLiteral("Add Operator"), QSize(253, 138), Layer::StaysOnTop) {
+    setObjectName(QStringLiteral("InputOperatorDlg"));
+    move(193, 275);
+
+    Normal = addRadioButton("Normal", QStringLiteral("Normal"), {16, 8, 65, 17}, true);
+    Virtual = addRadioButton("Virtual", QStringLiteral("Virtual"), {88, 8, 65, 17}, false);
+    PureVirtual =
+        addRadioButton("PureVirtual", QStringLiteral("PureVirtual"), {160, 8, 89, 17}, false);
+    Label1 = addLabel("Label1", QStringLiteral("Operator \"[]\""), {16, 32});
+    Operator = addComboBox(
+        "Operator", QStringLiteral("<<"),
+        {QStringLiteral("-"), QStringLiteral("--"), QStringLiteral("!="), QStringLiteral("*"),
+         QStringLiteral("+"), QStringLiteral("++"), QStringLiteral("<"), QStringLiteral("<<"),
+         QStringLiteral("<="), QStringLiteral("="), QStringLiteral("=="), QStringLiteral(">"),
+         QStringLiteral(">="), QStringLiteral(">>"), QStringLiteral("[]")},
+        {16, 56, 217, 21});
+    Button1 = addButton("Button1", QStringLiteral("Cancel"), {16, 96, 60, 25});
+    Button3 = addButton("Button3", QStringLiteral("Help"), {93, 96, 60, 25});
+    Button2 = addButton("Button2", QStringLiteral("OK"), {168, 96, 60, 25});
+    connectButtons(Button1, Button2, Button3, kHelpContextAddOperator);
+
+    setTabOrder(Virtual, PureVirtual);
+    setTabOrder(PureVirtual, Normal);
+    setTabOrder(Normal, Operator);
+    setTabOrder(Operator, Button1);
+    setTabOrder(Button1, Button2);
+    setTabOrder(Button2, Button3);
+}

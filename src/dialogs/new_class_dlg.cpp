@@ -1,0 +1,130 @@
+#include "dialogs/new_class_dlg.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStorageInfo>
+
+#include "dialogs/directory_list.h"
+
+namespace {
+constexpr int kHelpContextNewClass = 20;
+// The label under "Class Directory" may use the dialog's width inside its margins.
+constexpr int kDirLabelWidth = 202 - 2 * 16;
+}  // namespace
+
+QStringList mountedDriveRoots() {
+    const QString systemRoot = QDir::rootPath();
+    QStringList others;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        if (!volume.isValid()) continue;
+        const QString root = QDir::cleanPath(volume.rootPath());
+        if (root.isEmpty() || root == QDir::cleanPath(systemRoot) || others.contains(root))
+            continue;
+        others.append(root);
+    }
+    others.sort();
+    others.prepend(systemRoot);
+    return others;
+}
+
+TNewClassDlg::TNewClassDlg(tav::Platform& platform)
+    : TTavDialog(platform, QStringLiteral("New Class"), QSize(202, 270), Layer::StaysOnTop) {
+    setObjectName(QStringLiteral("NewClassDlg"));
+    move(222, 119);
+
+    Label3 = addLabel("Label3", QStringLiteral("Class Type"), {16, 8});
+    Normal = addRadioButton("Normal", QStringLiteral("Normal"), {16, 24, 65, 17}, true);
+    VirtualBase =
+        addRadioButton("VirtualBase", QStringLiteral("Virtual Base"), {88, 24, 89, 17}, false);
+    Label1 = addLabel("Label1", QStringLiteral("Class Name"), {16, 48});
+    Name = addEdit("Name", QStringLiteral("TNewClass"), {16, 64, 169, 21});
+    Label2 = addLabel("Label2", QStringLiteral("Class Directory"), {16, 96});
+
+    DirLabel = new QLabel(this);
+    DirLabel->setObjectName(QStringLiteral("DirLabel"));
+    DirLabel->setAccessibleName(QStringLiteral("DirLabel"));
+    DirLabel->setCursor(Qt::ArrowCursor);
+    DirLabel->move(16, 112);
+
+    Dir = new TDirectoryList(this);
+    Dir->setObjectName(QStringLiteral("Dir"));
+    Dir->setAccessibleName(QStringLiteral("Dir"));
+    Dir->setGeometry(16, 128, 169, 57);
+
+    Drive = new QComboBox(this);
+    Drive->setObjectName(QStringLiteral("Drive"));
+    Drive->setAccessibleName(QStringLiteral("Drive"));
+    Drive->setGeometry(16, 192, 169, 19);
+
+    Button1 = addButton("Button1", QStringLiteral("Cancel"), {16, 232, 50, 25});
+    Button3 = addButton("Button3", QStringLiteral("Help"), {72, 232, 50, 25});
+    Button2 = addButton("Button2", QStringLiteral("OK"), {128, 232, 50, 25});
+    connectButtons(Button1, Button2, Button3, kHelpContextNewClass);
+
+    setTabOrder(Normal, VirtualBase);
+    setTabOrder(VirtualBase, Name);
+    setTabOrder(Name, Button1);
+    setTabOrder(Button1, Button2);
+    setTabOrder(Button2, Dir);
+    setTabOrder(Dir, Drive);
+    setTabOrder(Drive, Button3);
+
+    connect(Dir, &TDirectoryList::directoryChanged, this, &TNewClassDlg::showDirectory);
+    Dir->setDirectory(QDir::currentPath());
+
+    setDrives(mountedDriveRoots());
+    // The current drive: the file system that holds the current directory.
+    const QString currentRoot = QDir::cleanPath(QStorageInfo(QDir::currentPath()).rootPath());
+    const int current = Drive->findData(currentRoot);
+    if (current >= 0) {
+        const QSignalBlocker block(Drive);
+        Drive->setCurrentIndex(current);
+        shownDrive_ = current;
+    }
+    connect(Drive, &QComboBox::currentIndexChanged, this, &TNewClassDlg::DriveChange);
+}
+
+QString TNewClassDlg::selectedDirectory() const {
+    return QDir::toNativeSeparators(Dir->directory());
+}
+
+void TNewClassDlg::setDirectory(const QString& path) { Dir->setDirectory(path); }
+
+void TNewClassDlg::setDrives(const QStringList& roots) {
+    const QSignalBlocker block(Drive);
+    Drive->clear();
+    for (const QString& root : roots) Drive->addItem(QDir::toNativeSeparators(root), root);
+    Drive->setCurrentIndex(roots.isEmpty() ? -1 : 0);
+    shownDrive_ = Drive->currentIndex();
+}
+
+void TNewClassDlg::DriveChange() {
+    const int index = Drive->currentIndex();
+    if (index < 0 || index == shownDrive_) return;
+    const QString root = Drive->itemData(index).toString();
+    const QFileInfo info(root);
+    if (!info.isDir() || !QDir(root).isReadable() || !Dir->setDirectory(root)) {
+        platform_.message(
+            this, QStringLiteral("Drive %1 cannot be read.").arg(QDir::toNativeSeparators(root)),
+            tav::MessageIcon::Error);
+        const QSignalBlocker block(Drive);
+        Drive->setCurrentIndex(shownDrive_);
+        return;
+    }
+    shownDrive_ = index;
+}
+
+void TNewClassDlg::showDirectory(const QString& path) {
+    const QString shown = QDir::toNativeSeparators(path);
+    DirLabel->setToolTip(shown);
+    DirLabel->setText(
+        QFontMetrics(DirLabel->font()).elidedText(shown, Qt::ElideMiddle, kDirLabelWidth));
+    DirLabel->adjustSize();
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The New Class dialog: the class's kind, its name and the directory it is written to.
+#include <QStringList>
+
+#include "dialogs/directory_list.h"
+#include "dialogs/tav_dialog.h"
+
+class TNewClassDlg : public TTavDialog {
+    Q_OBJECT
+
+public:
+    explicit TNewClassDlg(tav::Platform& platform);
+
+    QLabel* Label3;
+    QRadioButton* Normal;
+    QRadioButton* VirtualBase;
+    QLabel* Label1;
+    QLineEdit* Name;
+    QLabel* Label2;
+    QLabel* DirLabel;
+    TDirectoryList* Dir;
+    QComboBox* Drive;
+    QPushButton* Button1;
+    QPushButton* Button3;
+    QPushButton* Button2;
+
+    // The full path of the directory that Dir shows (native separators, no trailing separator
+    // except at a root): the class directory.
+    QString selectedDirectory() const;
+    void setDirectory(const QString& path);
+
+    // Replaces the drive list by roots (directory paths), selecting the first without moving
+    // Dir. Start-up fills it with the machine's mounted file systems.
+    void setDrives(const QStringList& roots);
+
+    // Moves Dir to the root of the drive selected in Drive; a drive that cannot be read is
+    // reported and Dir and Drive stay where they were.
+    void DriveChange();
+
+private:
+    void showDirectory(const QString& path);
+
+    int shownDrive_ = -1;
+};
+
+// The roots of the mounted file systems: the file system root first, the others unique and
+// sorted after it.
+QStringList mountedDriveRoots();

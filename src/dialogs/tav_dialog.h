@@ -1,0 +1,52 @@
+#pragma once
+// What the program's dialogs have in common: a fixed border without minimise and maximise boxes,
+// the small dialog font, the results OK (1) and Cancel (2), the close box meaning Cancel, Enter
+// and Esc ending nothing, the standard Cancel / OK / Help buttons and builders for the controls.
+// The controls' classes are included here so that the dialogs' callers can read the public
+// controls directly.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringList>
+
+#include "platform/platform.h"
+
+class TTavDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // "MS Sans Serif" at 8 points, falling back to the platform's small sans-serif font.
+    static QFont dialogFont();
+
+protected:
+    enum class Layer { Normal, StaysOnTop };
+
+    TTavDialog(tav::Platform& platform, const QString& caption, QSize clientSize, Layer layer);
+
+    // The close box (and anything else that rejects) ends the dialog with Cancel.
+    void reject() override;
+    // Enter does not press OK and Esc does not press Cancel.
+    void keyPressEvent(QKeyEvent* event) override;
+
+    // Builders: each control gets its object name, caption, position and size, and an
+    // accessible name (its caption, or its object name where it has none).
+    QLabel* addLabel(const char* name, const QString& text, QPoint topLeft);
+    QPushButton* addButton(const char* name, const QString& text, const QRect& geometry);
+    QRadioButton* addRadioButton(const char* name, const QString& text, const QRect& geometry,
+                                 bool checked);
+    QCheckBox* addCheckBox(const char* name, const QString& text, const QRect& geometry);
+    QLineEdit* addEdit(const char* name, const QString& text, const QRect& geometry);
+    // An editable combo box with a fixed list; what the user types stays as typed.
+    QComboBox* addComboBox(const char* name, const QString& text, const QStringList& items,
+                           const QRect& geometry);
+
+    // cancel ends with Cancel, ok with OK, help opens the help file at helpContext.
+    void connectButtons(QPushButton* cancel, QPushButton* ok, QPushButton* help, int helpContext);
+    void openHelp(int helpContext);
+
+    tav::Platform& platform_;
+};
