@@ -1,10 +1,53 @@
+// Start-up: the main window first, then the dialogs, then the message loop until the main
+// window closes. An error that reaches the loop is shown and the program goes on.
 #include <QApplication>
-#include <QMainWindow>
+#include <QMessageBox>
+#include <exception>
+
+#include "app/tav_main_form.h"
+#include "dialogs/dialogs.h"
+#include "platform/qt_platform.h"
+
+namespace {
+
+class TavApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& error) {
+            QMessageBox::critical(activeWindow(), QStringLiteral("Tavrin"),
+                                  QString::fromUtf8(error.what()));
+        } catch (...) {
+            QMessageBox::critical(activeWindow(), QStringLiteral("Tavrin"),
+                                  QStringLiteral("An unknown error occurred."));
+        }
+        return false;
+    }
+};
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Tavrin 1.1"));
-    window.show();
-    return app.exec();
+    TavApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tavrin"));
+    QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QApplication::setDesktopFileName(QStringLiteral("tavrin"));
+    try {
+        tav::QtPlatform platform;
+        TTavMainForm mainForm(platform);
+        TavMainForm = &mainForm;
+        QApplication::setWindowIcon(mainForm.windowIcon());
+        createDialogs(platform);
+        mainForm.show();
+        const int result = QApplication::exec();
+        destroyDialogs();
+        TavMainForm = nullptr;
+        return result;
+    } catch (const std::exception& error) {
+        QMessageBox::critical(nullptr, QStringLiteral("Tavrin"), QString::fromUtf8(error.what()));
+        return 1;
+    }
 }

@@ -1,0 +1,444 @@
+#include "app/tav_main_form.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QPointer>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <exception>
+
+#include "app/pictures.h"
+#include "dialogs/dialogs.h"
+#include "document/child_form.h"
+
+TTavMainForm* TavMainForm = nullptr;
+
+namespace {
+
+constexpr int kComboLeft = 208;
+constexpr int kComboRightMargin = 20;
+constexpr int kComboMinimumWidth = 24;
+
+QAction* newAction(QMenu* menu, const char* name, const QString& caption,
+                   const QKeySequence& shortcut = {}) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+QAction* newSeparator(QMenu* menu, const char* name) {
+    QAction* separator = menu->addSeparator();
+    separator->setObjectName(QString::fromLatin1(name));
+    return separator;
+}
+
+// A menu caption shows '&' only when doubled; the Classes menu shows class names as they are.
+QString menuCaption(const QString& text) {
+    return QString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+QString fromMenuCaption(const QString& caption) {
+    return QString(caption).replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
+}  // namespace
+
+TTavMainForm::TTavMainForm(tav::Platform& platform) : platform_(platform) {
+    setObjectName(QStringLiteral("TavMainForm"));
+    setWindowTitle(QStringLiteral("Tavrin 1.1"));
+    setWindowIcon(tav::appIcon());
+    QFont font = this->font();
+    font.setPointSize(8);
+    setFont(font);
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    Panel1 = new QWidget;
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedHeight(35);
+    layout->addWidget(Panel1);
+    MdiArea = new QMdiArea;
+    MdiArea->setObjectName(QStringLiteral("MdiArea"));
+    layout->addWidget(MdiArea, 1);
+    setCentralWidget(central);
+
+    buildMenus();
+    buildToolBar();
+
+    // Mouse movement over the empty workspace reaches us through the workspace's viewport.
+    MdiArea->viewport()->setMouseTracking(true);
+    MdiArea->viewport()->installEventFilter(this);
+    connect(MdiArea, &QMdiArea::subWindowActivated, this, &TTavMainForm::onSubWindowActivated);
+
+    move(192, 108);
+    resize(605, 377);
+}
+
+void TTavMainForm::buildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    File1 = bar->addMenu(QStringLiteral("&File"));
+    File1->setObjectName(QStringLiteral("File1"));
+    New1 = newAction(File1, "New1", QStringLiteral("&New..."));
+    Open1 = newAction(File1, "Open1", QStringLiteral("&Open..."));
+    Save = newAction(File1, "Save", QStringLiteral("&Save..."), QKeySequence(Qt::CTRL | Qt::Key_S));
+    SaveAs = newAction(File1, "SaveAs", QStringLiteral("Save &As..."));
+    N1 = newSeparator(File1, "N1");
+    Exit1 = newAction(File1, "Exit1", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    Data = bar->addMenu(QStringLiteral("&Data"));
+    Data->setObjectName(QStringLiteral("Data"));
+    AddDataMember1 = newAction(Data, "AddDataMember1", QStringLiteral("Add Data Member..."),
+                               QKeySequence(Qt::CTRL | Qt::Key_D));
+
+    Functions = bar->addMenu(QStringLiteral("&Functions"));
+    Functions->setObjectName(QStringLiteral("Functions"));
+    AddCopyConstructor1 =
+        newAction(Functions, "AddCopyConstructor1", QStringLiteral("Add Copy Constructor..."),
+                  QKeySequence(Qt::CTRL | Qt::Key_P));
+    AddMemberFunction1 =
+        newAction(Functions, "AddMemberFunction1", QStringLiteral("Add Member Function..."),
+                  QKeySequence(Qt::CTRL | Qt::Key_F));
+    AddOperator1 = newAction(Functions, "AddOperator1", QStringLiteral("Add Operator..."),
+                             QKeySequence(Qt::CTRL | Qt::Key_O));
+
+    Classes = bar->addMenu(QStringLiteral("Classes"));
+    Classes->setObjectName(QStringLiteral("Classes"));
+    Tile1 = newAction(Classes, "Tile1", QStringLiteral("Tile"));
+    Cascade1 = newAction(Classes, "Cascade1", QStringLiteral("Cascade"));
+    N3 = newSeparator(Classes, "N3");
+
+    Help1 = bar->addMenu(QStringLiteral("&Help"));
+    Help1->setObjectName(QStringLiteral("Help1"));
+    Contents1 = newAction(Help1, "Contents1", QStringLiteral("&Contents"));
+    Index1 = newAction(Help1, "Index1", QStringLiteral("&Index"), QKeySequence(Qt::Key_F1));
+    N2 = newSeparator(Help1, "N2");
+    About1 = newAction(Help1, "About1", QStringLiteral("&About"));
+
+    for (QMenu* menu : {File1, Data, Functions, Classes, Help1})
+        menu->menuAction()->setObjectName(menu->objectName());
+
+    connect(New1, &QAction::triggered, this, &TTavMainForm::New1Click);
+    connect(Open1, &QAction::triggered, this, &TTavMainForm::Open1Click);
+    connect(Save, &QAction::triggered, this, &TTavMainForm::SaveClick);
+    connect(SaveAs, &QAction::triggered, this, &TTavMainForm::SaveAsClick);
+    connect(Exit1, &QAction::triggered, this, &TTavMainForm::Exit1Click);
+    connect(AddDataMember1, &QAction::triggered, this, &TTavMainForm::AddDataMember1Click);
+    connect(AddCopyConstructor1, &QAction::triggered, this,
+            &TTavMainForm::AddCopyConstructor1Click);
+    connect(AddMemberFunction1, &QAction::triggered, this,
+            &TTavMainForm::AddMemberFunction1Click);
+    connect(AddOperator1, &QAction::triggered, this, &TTavMainForm::AddOperator1Click);
+    connect(Tile1, &QAction::triggered, this, &TTavMainForm::Tile1Click);
+    connect(Cascade1, &QAction::triggered, this, &TTavMainForm::Cascade1Click);
+    connect(Classes, &QMenu::aboutToShow, this, &TTavMainForm::ClassesClick);
+    connect(Contents1, &QAction::triggered, this, &TTavMainForm::Contents1Click);
+    connect(Index1, &QAction::triggered, this, &TTavMainForm::Index1Click);
+    connect(About1, &QAction::triggered, this, &TTavMainForm::About1Click);
+
+    Save->setEnabled(false);
+    SaveAs->setEnabled(false);
+    Data->menuAction()->setEnabled(false);
+    Functions->menuAction()->setEnabled(false);
+    Classes->menuAction()->setEnabled(false);
+}
+
+void TTavMainForm::buildToolBar() {
+    auto button = [this](const char* name, int left, int width, void (TTavMainForm::*handler)()) {
+        auto* b = new QToolButton(Panel1);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(left, 5, width, 24);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setAutoRaise(false);
+        connect(b, &QToolButton::clicked, this, handler);
+        return b;
+    };
+    auto picture = [](QToolButton* b, const QIcon& icon, const QString& command) {
+        b->setIcon(icon);
+        b->setIconSize(QSize(16, 16));
+        b->setAccessibleName(command);
+        b->setToolTip(command);
+    };
+    auto text = [](QToolButton* b, const QString& caption) {
+        b->setText(caption);
+        b->setAccessibleName(caption);
+        QFont font = b->font();
+        font.setBold(true);
+        b->setFont(font);
+        QPalette palette = b->palette();
+        palette.setColor(QPalette::ButtonText, QColor(0, 0, 128));
+        b->setPalette(palette);
+    };
+
+    BitBtn1 = button("BitBtn1", 8, 24, &TTavMainForm::New1Click);
+    picture(BitBtn1, tav::newPicture(), QStringLiteral("New"));
+    BitBtn2 = button("BitBtn2", 33, 24, &TTavMainForm::Open1Click);
+    picture(BitBtn2, tav::openPicture(), QStringLiteral("Open"));
+    SaveBitBtn = button("SaveBitBtn", 58, 24, &TTavMainForm::SaveClick);
+    picture(SaveBitBtn, tav::savePicture(), QStringLiteral("Save"));
+    DataBitBtn = button("DataBitBtn", 95, 32, &TTavMainForm::AddDataMember1Click);
+    text(DataBitBtn, QStringLiteral("int i"));
+    FunctionBitBtn = button("FunctionBitBtn", 127, 32, &TTavMainForm::AddMemberFunction1Click);
+    text(FunctionBitBtn, QStringLiteral("f ()"));
+    OperatorBitBtn = button("OperatorBitBtn", 160, 32, &TTavMainForm::AddOperator1Click);
+    text(OperatorBitBtn, QStringLiteral("op []"));
+    for (QToolButton* b : {SaveBitBtn, DataBitBtn, FunctionBitBtn, OperatorBitBtn})
+        b->setEnabled(false);
+
+    auto combo = [this](const char* name, int left, int top, int width, const QString& text) {
+        auto* c = new QComboBox(Panel1);
+        c->setObjectName(QString::fromLatin1(name));
+        c->setAccessibleName(QString::fromLatin1(name));
+        c->setEditable(true);
+        c->setInsertPolicy(QComboBox::NoInsert);
+        c->setGeometry(left, top, width, 21);
+        c->setEditText(text);
+        c->installEventFilter(this);
+        c->lineEdit()->installEventFilter(this);
+        return c;
+    };
+    FunctionsCombo = combo("FunctionsCombo", kComboLeft, 6, 377, QStringLiteral("Functions"));
+    DataCombo = combo("DataCombo", 312, 30, 145, QStringLiteral("Data"));
+    DataCombo->hide();
+    connect(FunctionsCombo, &QComboBox::currentIndexChanged, this,
+            &TTavMainForm::FunctionsComboChange);
+    connect(FunctionsCombo->lineEdit(), &QLineEdit::textEdited, this,
+            &TTavMainForm::onFunctionsTextEdited);
+}
+
+// ---- Document controls -----------------------------------------------------------------------
+
+void TTavMainForm::enableDocumentControls() {
+    for (QAction* a : {Save, SaveAs, Data->menuAction(), Functions->menuAction(),
+                       Classes->menuAction()})
+        a->setEnabled(true);
+    for (QWidget* w : std::initializer_list<QWidget*>{FunctionsCombo, SaveBitBtn, DataBitBtn,
+                                                      FunctionBitBtn, OperatorBitBtn})
+        w->setEnabled(true);
+}
+
+void TTavMainForm::disableDocumentControls() {
+    Save->setEnabled(false);
+    SaveAs->setEnabled(false);
+    FunctionsCombo->setEnabled(false);
+    Data->menuAction()->setEnabled(false);
+    Functions->menuAction()->setEnabled(false);
+    DataBitBtn->setEnabled(false);
+    SaveBitBtn->setEnabled(false);
+    FunctionBitBtn->setEnabled(false);
+    OperatorBitBtn->setEnabled(false);
+    Classes->menuAction()->setEnabled(false);
+}
+
+void TTavMainForm::setSaveControlsEnabled(bool enabled) {
+    Save->setEnabled(enabled);
+    SaveBitBtn->setEnabled(enabled);
+}
+
+bool TTavMainForm::isControlEnabled(const QString& name) const {
+    if (auto* action = findChild<QAction*>(name)) return action->isEnabled();
+    if (auto* widget = findChild<QWidget*>(name)) return widget->isEnabled();
+    return false;
+}
+
+void TTavMainForm::fillCombo(QComboBox* combo, const std::vector<std::string>& entries) {
+    const QSignalBlocker blocker(combo);
+    const QString text = combo->currentText();
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(entries.size()));
+    for (const std::string& entry : entries) items.append(QString::fromStdString(entry));
+    combo->clear();
+    combo->addItems(items);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(text);
+}
+
+// ---- Documents -------------------------------------------------------------------------------
+
+TChildForm* TTavMainForm::activeDocument() const {
+    return qobject_cast<TChildForm*>(MdiArea->currentSubWindow());
+}
+
+QList<TChildForm*> TTavMainForm::documents() const {
+    QList<TChildForm*> result;
+    for (QMdiSubWindow* window : MdiArea->subWindowList())
+        if (auto* document = qobject_cast<TChildForm*>(window)) result.append(document);
+    return result;
+}
+
+TChildForm* TTavMainForm::createDocument() {
+    auto* document = new TChildForm(this);
+    MdiArea->addSubWindow(document);
+    document->show();
+    return document;
+}
+
+void TTavMainForm::runCommand(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const std::exception& error) {
+        platform_.message(this, QString::fromUtf8(error.what()), tav::MessageIcon::Error);
+    }
+}
+
+void TTavMainForm::onDocument(void (TChildForm::*operation)()) {
+    runCommand([this, operation] {
+        if (TChildForm* document = activeDocument()) (document->*operation)();
+    });
+}
+
+void TTavMainForm::onSubWindowActivated(QMdiSubWindow* window) {
+    // Only a change of the active class window counts, not the application regaining focus.
+    if (!window || window == lastActivated_) return;
+    lastActivated_ = window;
+    if (auto* document = qobject_cast<TChildForm*>(window)) {
+        runCommand([document] { document->FormActivate(); });
+    }
+}
+
+// ---- Commands --------------------------------------------------------------------------------
+
+void TTavMainForm::New1Click() {
+    runCommand([this] { createDocument()->NewClass(); });
+}
+
+void TTavMainForm::Open1Click() {
+    runCommand([this] { createDocument()->OpenClass(); });
+}
+
+void TTavMainForm::SaveClick() {
+    runCommand([this] {
+        if (TChildForm* document = activeDocument()) document->SaveClass();
+    });
+}
+
+void TTavMainForm::SaveAsClick() { onDocument(&TChildForm::SaveClassAs); }
+void TTavMainForm::Exit1Click() { close(); }
+void TTavMainForm::AddDataMember1Click() { onDocument(&TChildForm::AddDataMember); }
+void TTavMainForm::AddMemberFunction1Click() { onDocument(&TChildForm::AddMemberFunction); }
+void TTavMainForm::AddOperator1Click() { onDocument(&TChildForm::AddOperator); }
+void TTavMainForm::AddCopyConstructor1Click() { onDocument(&TChildForm::AddCopyConstructor); }
+void TTavMainForm::Tile1Click() { MdiArea->tileSubWindows(); }
+void TTavMainForm::Cascade1Click() { MdiArea->cascadeSubWindows(); }
+
+void TTavMainForm::ClassesClick() {
+    const QList<QAction*> items = Classes->actions();
+    for (qsizetype i = 3; i < items.size(); ++i) {
+        Classes->removeAction(items[i]);
+        delete items[i];
+    }
+    for (QMdiSubWindow* window : MdiArea->subWindowList()) {
+        auto* document = qobject_cast<TChildForm*>(window);
+        if (!document) continue;
+        QAction* item = Classes->addAction(menuCaption(document->ClassName));
+        connect(item, &QAction::triggered, this, [this, item] { ClassItemClick(item); });
+    }
+}
+
+void TTavMainForm::ClassItemClick(QAction* item) {
+    const QString caption = fromMenuCaption(item->text());
+    for (QMdiSubWindow* window : MdiArea->subWindowList()) {
+        auto* document = qobject_cast<TChildForm*>(window);
+        if (!document || document->ClassName != caption) continue;
+        if (document->isMinimized()) document->showNormal();
+        document->show();
+        MdiArea->setActiveSubWindow(document);
+        document->raise();
+    }
+}
+
+void TTavMainForm::Contents1Click() {
+    platform_.help(this, tav::kHelpFileName, tav::HelpContents, 0);
+}
+
+void TTavMainForm::Index1Click() { Contents1Click(); }
+
+void TTavMainForm::About1Click() { platform_.runModal(AboutBox); }
+
+void TTavMainForm::FunctionsComboEnter() {
+    runCommand([this] {
+        if (TChildForm* document = activeDocument()) document->ShowFunctionList();
+    });
+}
+
+void TTavMainForm::DataComboEnter() {
+    runCommand([this] {
+        if (TChildForm* document = activeDocument()) document->ShowDataList();
+    });
+}
+
+void TTavMainForm::FunctionsComboChange(int index) {
+    if (index < 0) return;
+    runCommand([this, index] {
+        if (TChildForm* document = activeDocument())
+            document->SelectFunctionInSource(FunctionsCombo->itemText(index));
+    });
+}
+
+void TTavMainForm::onFunctionsTextEdited(const QString& text) {
+    // Typed text that no longer reads as the chosen entry means no entry is chosen.
+    const int index = FunctionsCombo->currentIndex();
+    if (index >= 0 && FunctionsCombo->itemText(index) != text) {
+        const QSignalBlocker blocker(FunctionsCombo);
+        FunctionsCombo->setCurrentIndex(-1);
+        FunctionsCombo->setEditText(text);
+    }
+}
+
+void TTavMainForm::FormMouseMove() {
+    if (MdiArea->subWindowList().isEmpty()) disableDocumentControls();
+}
+
+// ---- Window events ---------------------------------------------------------------------------
+
+bool TTavMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove && watched == MdiArea->viewport()) {
+        FormMouseMove();
+    } else if (event->type() == QEvent::FocusIn) {
+        if (watched == FunctionsCombo || watched == FunctionsCombo->lineEdit())
+            FunctionsComboEnter();
+        else if (watched == DataCombo || watched == DataCombo->lineEdit())
+            DataComboEnter();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TTavMainForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TTavMainForm::FormResize() {
+    // The window's width is the one its initial 605 pixels set, so the box starts at 377.
+    const int width = this->width() - kComboLeft - kComboRightMargin;
+    FunctionsCombo->resize(std::max(width, kComboMinimumWidth), FunctionsCombo->height());
+}
+
+void TTavMainForm::closeEvent(QCloseEvent* event) {
+    const tav::MessageAnswer answer =
+        platform_.messageBox(this, QStringLiteral("Exit! Really?"), tav::kMessageCaption,
+                             tav::MessageIcon::Warning, tav::MessageButtons::YesNo);
+    if (answer != tav::MessageAnswer::Yes) {
+        event->ignore();
+        return;
+    }
+    // Each class window decides for itself; one that stays open (its question answered Cancel,
+    // or its save failed) stops the exit so that no unsaved work is thrown away.
+    QList<QPointer<QMdiSubWindow>> windows;
+    for (QMdiSubWindow* window : MdiArea->subWindowList()) windows.append(window);
+    for (const QPointer<QMdiSubWindow>& window : windows) {
+        if (window && !window->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}

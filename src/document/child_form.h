@@ -1,0 +1,72 @@
+#pragma once
+// One open class: its header and source panes, name, directory, change state and member lists.
+#include <QMdiSubWindow>
+#include <QString>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QSplitter;
+class TextPane;
+class TTavMainForm;
+
+namespace tav {
+class Platform;
+}
+
+class TChildForm : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    explicit TChildForm(TTavMainForm* mainForm);
+
+    // The class name while no class was created or found.
+    static const QString kNoClass;
+    // File choosers' filters, in the toolkit notation.
+    static const QString kSaveFilter;
+    static const QString kOpenFilter;
+
+    TextPane* HeaderMemo;
+    QSplitter* Splitter1;
+    TextPane* SourceMemo;
+
+    QString ClassName = kNoClass;
+    QString ClassDir;
+    TTavMainForm* MainForm;
+    bool Modified = false;
+    bool FirstSave = true;
+    std::vector<std::string> FunctionList;
+    std::vector<std::string> DataList;
+
+    void NewClass();
+    void GenerateNormalHeader();
+    void GenerateVirtualBaseHeader();
+    void GenerateSource();
+
+    // True when both files were written.
+    bool SaveClass();
+    void SaveClassAs();
+    void OpenClass();
+
+    void AddDataMember();
+    void AddMemberFunction();
+    void AddOperator();
+    void AddCopyConstructor();
+
+    // True when a class word was met; nullopt when the file could not be read (already reported).
+    std::optional<bool> ScanHeader(const QString& path);
+    std::optional<bool> ScanSource(const QString& path);
+    void ShowFunctionList();
+    void ShowDataList();
+    void SelectFunctionInSource(const QString& text);
+    void FormActivate();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    tav::Platform& platform() const;
+    void PaneChanged();
+    void showCaption();
+    bool writeClassFiles(const QString& headerPath, const QString& sourcePath);
+    bool warnWithoutClass();
+};

@@ -1,0 +1,17 @@
+#pragma once
+// Reading a class file into a pane and writing a pane to a class file. Each write is atomic:
+// the file holds either its old or its whole new content, never a part.
+#include <QString>
+
+class TextPane;
+
+namespace tav {
+
+// Fills pane with the file's text (CR LF, LF and CR all break a line) and remembers its
+// encoding. On failure the pane is left empty and error names the file and the cause.
+bool loadPaneFromFile(TextPane& pane, const QString& path, QString& error);
+
+// Writes the pane's lines with CR LF, in the pane's encoding. The directory must exist.
+bool writePaneToFile(const TextPane& pane, const QString& path, QString& error);
+
+}  // namespace tav

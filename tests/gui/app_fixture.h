@@ -1,0 +1,74 @@
+#pragma once
+// A running main window with the dialogs, over a scripted platform.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/tav_main_form.h"
+#include "dialogs/dialogs.h"
+#include "document/child_form.h"
+#include "document/text_pane.h"
+#include "platform/scripted_platform.h"
+
+namespace tav::testing {
+
+inline std::vector<std::string> paneLines(const TextPane& pane) {
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < pane.count(); ++i) lines.push_back(pane.line(i));
+    return lines;
+}
+
+class AppFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        main = std::make_unique<TTavMainForm>(platform);
+        TavMainForm = main.get();
+        createDialogs(platform);
+        main->show();
+    }
+
+    void TearDown() override {
+        // Nothing may ask questions while the test's windows go away.
+        for (TChildForm* document : main->documents()) document->Modified = false;
+        main.reset();
+        TavMainForm = nullptr;
+        destroyDialogs();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Scripts the next New Class dialog and runs the New command.
+    TChildForm* newClass(const QString& name, bool normal = true, QString directory = {}) {
+        if (directory.isNull()) directory = dir.path();
+        platform.modalScripts.push_back([=](QDialog*) {
+            NewClassDlg->Name->setText(name);
+            (normal ? NewClassDlg->Normal : NewClassDlg->VirtualBase)->setChecked(true);
+            NewClassDlg->setDirectory(directory);
+            return ModalOk;
+        });
+        main->New1Click();
+        return main->activeDocument();
+    }
+
+    // Deletes windows whose close was granted.
+    static void settle() { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    QString messageText(std::size_t i) const {
+        return i < platform.messages.size() ? platform.messages[i].text : QString();
+    }
+
+    QTemporaryDir dir;
+    ScriptedPlatform platform;
+    std::unique_ptr<TTavMainForm> main;
+};
+
+}  // namespace tav::testing

@@ -1,0 +1,363 @@
+// The main window's commands, enabling rules, Classes menu, close questions and exit sequence.
+#include <QAction>
+#include <QCheckBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QToolButton>
+
+#include "app_fixture.h"
+#include "document/skeleton.h"
+
+namespace tav::testing {
+namespace {
+
+using MainWindow = AppFixture;
+
+const QStringList kTen = {"Save",       "SaveBitBtn",     "SaveAs",         "Data",
+                          "Functions",  "Classes",        "FunctionsCombo", "DataBitBtn",
+                          "FunctionBitBtn", "OperatorBitBtn"};
+
+QStringList enabledOf(const TTavMainForm& form) {
+    QStringList on;
+    for (const QString& name : kTen)
+        if (form.isControlEnabled(name)) on << name;
+    return on;
+}
+
+void moveMouseOverWorkspace(TTavMainForm& form) {
+    QWidget* viewport = form.MdiArea->viewport();
+    const QPointF at(10, 10);
+    QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &move);
+}
+
+std::vector<std::string> expectedNormalHeader(const std::string& name) {
+    VectorLineList lines;
+    generateNormalHeader(lines, name);
+    return lines.lines();
+}
+
+TEST_F(MainWindow, StartsWithOnlyTheFunctionListOfTheTenControlsEnabled) {
+    EXPECT_EQ(main->windowTitle(), "Tavrin 1.1");
+    EXPECT_EQ(enabledOf(*main), QStringList{"FunctionsCombo"});
+    EXPECT_EQ(main->FunctionsCombo->currentText(), "Functions");
+    EXPECT_EQ(main->FunctionsCombo->count(), 0);
+    EXPECT_FALSE(main->DataCombo->isVisible());
+    EXPECT_EQ(main->DataCombo->currentText(), "Data");
+    EXPECT_TRUE(main->New1->isEnabled());
+    EXPECT_TRUE(main->Exit1->isEnabled());
+}
+
+TEST_F(MainWindow, MenuBarHasTheCommandsShortcutsAndOrder) {
+    QStringList menus;
+    for (QAction* action : main->menuBar()->actions()) menus << action->text();
+    EXPECT_EQ(menus, (QStringList{"&File", "&Data", "&Functions", "Classes", "&Help"}));
+    EXPECT_EQ(main->Exit1->shortcut(), QKeySequence("Ctrl+X"));
+    EXPECT_EQ(main->AddOperator1->shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(main->Save->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(main->AddDataMember1->shortcut(), QKeySequence("Ctrl+D"));
+    EXPECT_EQ(main->AddMemberFunction1->shortcut(), QKeySequence("Ctrl+F"));
+    EXPECT_EQ(main->AddCopyConstructor1->shortcut(), QKeySequence("Ctrl+P"));
+    EXPECT_EQ(main->Index1->shortcut(), QKeySequence("F1"));
+    EXPECT_TRUE(main->Open1->shortcut().isEmpty());
+    EXPECT_EQ(main->DataBitBtn->text(), "int i");
+    EXPECT_EQ(main->FunctionBitBtn->text(), "f ()");
+    EXPECT_EQ(main->OperatorBitBtn->text(), "op []");
+    EXPECT_EQ(main->FunctionsCombo->geometry(), QRect(208, 6, 377, 21));
+}
+
+TEST_F(MainWindow, NewWithCancelLeavesNoWindowAndAsksNothing) {
+    platform.modalScripts.push_back([](QDialog*) { return ModalCancel; });
+    main->New1Click();
+    settle();
+    EXPECT_TRUE(main->MdiArea->subWindowList().isEmpty());
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(enabledOf(*main), QStringList{"FunctionsCombo"});
+}
+
+TEST_F(MainWindow, NewClassFillsThePanesListsCaptionAndControls) {
+    TChildForm* doc = newClass("TNewClass");
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(paneLines(*doc->HeaderMemo), expectedNormalHeader("TNewClass"));
+    EXPECT_EQ(doc->SourceMemo->count(), 30u);
+    EXPECT_EQ(doc->SourceMemo->line(14), "TNewClass::TNewClass()");
+    EXPECT_EQ(doc->FunctionList,
+              (std::vector<std::string>{"TNewClass::TNewClass()", "TNewClass::~TNewClass()"}));
+    EXPECT_TRUE(doc->DataList.empty());
+    EXPECT_EQ(doc->ClassDir, QDir::toNativeSeparators(dir.path()) + QDir::separator());
+    EXPECT_EQ(doc->windowTitle(), doc->ClassDir + "TNewClass");
+    EXPECT_TRUE(doc->Modified);
+    EXPECT_TRUE(doc->FirstSave);
+    EXPECT_EQ(enabledOf(*main), kTen);
+}
+
+TEST_F(MainWindow, VirtualBaseClassLeavesTheSourceEmpty) {
+    TChildForm* doc = newClass("Shape", false);
+    EXPECT_EQ(doc->HeaderMemo->count(), 20u);
+    EXPECT_EQ(doc->HeaderMemo->line(15), "Shape() {;}");
+    EXPECT_EQ(doc->SourceMemo->count(), 0u);
+    EXPECT_EQ(doc->FunctionList, std::vector<std::string>{"virtual Shape::Shape() {;}"});
+}
+
+TEST_F(MainWindow, NewClassDialogKeepsItsValuesForTheNextNew) {
+    newClass("Point", false);
+    platform.modalScripts.push_back([](QDialog*) { return ModalOk; });
+    main->New1Click();
+    TChildForm* second = main->activeDocument();
+    EXPECT_EQ(second->ClassName, "Point");
+    EXPECT_EQ(second->SourceMemo->count(), 0u);  // still a virtual base class
+    EXPECT_EQ(main->MdiArea->subWindowList().size(), 2);
+}
+
+TEST_F(MainWindow, MouseOverTheEmptyWorkspaceDisablesTheTenOnlyWithoutWindows) {
+    TChildForm* doc = newClass("A");
+    moveMouseOverWorkspace(*main);
+    EXPECT_EQ(enabledOf(*main), kTen);
+    doc->Modified = false;
+    doc->close();
+    settle();
+    EXPECT_EQ(enabledOf(*main), kTen);  // nothing changes until the mouse moves
+    main->AddCopyConstructor1Click();  // no document: nothing happens
+    moveMouseOverWorkspace(*main);
+    EXPECT_TRUE(enabledOf(*main).isEmpty());
+    EXPECT_TRUE(main->New1->isEnabled());
+    EXPECT_TRUE(main->Help1->menuAction()->isEnabled());
+}
+
+TEST_F(MainWindow, ClassesMenuListsEveryWindowOnceInChildOrder) {
+    newClass("Alpha");
+    newClass("Alpha");
+    main->createDocument();  // an empty window, as after a cancelled Open
+    for (int opening = 0; opening < 2; ++opening) {
+        emit main->Classes->aboutToShow();
+        QStringList captions;
+        for (QAction* action : main->Classes->actions()) captions << action->text();
+        EXPECT_EQ(captions, (QStringList{"Tile", "Cascade", "", "Alpha", "Alpha", "tav_noclass"}));
+    }
+}
+
+TEST_F(MainWindow, ClassItemBringsEveryWindowOfThatNameForwardLastOneEndsInFront) {
+    TChildForm* first = newClass("Alpha");
+    TChildForm* second = newClass("Alpha");
+    TChildForm* other = newClass("Beta");
+    EXPECT_EQ(main->activeDocument(), other);
+    emit main->Classes->aboutToShow();
+    main->Classes->actions().at(3)->trigger();
+    EXPECT_EQ(main->activeDocument(), second);
+    (void)first;
+}
+
+TEST_F(MainWindow, ClassesMenuShowsAnAmpersandNameAsIs) {
+    TChildForm* doc = newClass("A&B");
+    newClass("C");
+    emit main->Classes->aboutToShow();
+    QAction* item = main->Classes->actions().at(3);
+    EXPECT_EQ(item->iconText(), "A&B");
+    item->trigger();
+    EXPECT_EQ(main->activeDocument(), doc);
+}
+
+TEST_F(MainWindow, ResizeSetsTheFunctionListWidth) {
+    main->resize(700, 377);
+    EXPECT_EQ(main->FunctionsCombo->width(), 472);
+    main->resize(150, 377);
+    EXPECT_GT(main->FunctionsCombo->width(), 0);
+}
+
+TEST_F(MainWindow, HelpContentsIndexAndAboutGoThroughThePlatform) {
+    main->Contents1->trigger();
+    main->Index1->trigger();
+    ASSERT_EQ(platform.helpCalls.size(), 2u);
+    for (const RecordedHelp& call : platform.helpCalls) {
+        EXPECT_EQ(call.owner, main.get());
+        EXPECT_EQ(call.fileName, "tav.hlp");
+        EXPECT_EQ(call.command, 3);
+        EXPECT_EQ(call.data, 0);
+    }
+    main->About1->trigger();
+    ASSERT_EQ(platform.modalRuns.size(), 1u);
+    EXPECT_EQ(platform.modalRuns[0], AboutBox);
+}
+
+TEST_F(MainWindow, AnErrorInACommandIsShownAndTheProgramGoesOn) {
+    platform.modalScripts.push_back([](QDialog*) -> int { throw std::runtime_error("boom"); });
+    main->New1Click();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "boom");
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
+}
+
+// ---- Close question --------------------------------------------------------------------------
+
+TEST_F(MainWindow, CloseAsksAboutChangesCancelKeepsTheWindowAndAsksAgain) {
+    TChildForm* doc = newClass("TNewClass");
+    platform.answers = {MessageAnswer::Cancel, MessageAnswer::No};
+    EXPECT_FALSE(doc->close());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    const RecordedMessage& question = platform.messages[0];
+    EXPECT_EQ(question.text, "Save changes in TNewClass ?");
+    EXPECT_EQ(question.caption, "Tavrin");
+    EXPECT_EQ(question.icon, MessageIcon::Warning);
+    EXPECT_EQ(question.buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(question.owner, doc);
+    EXPECT_TRUE(doc->Modified);
+    EXPECT_TRUE(doc->close());
+    EXPECT_EQ(platform.messages.size(), 2u);
+    settle();
+    EXPECT_TRUE(main->MdiArea->subWindowList().isEmpty());
+}
+
+TEST_F(MainWindow, CloseQuestionForAnEmptyNameHasTwoBlanks) {
+    TChildForm* doc = newClass("");
+    platform.answers = {MessageAnswer::No};
+    doc->close();
+    EXPECT_EQ(messageText(0), "Save changes in  ?");
+    EXPECT_EQ(doc->windowTitle(), doc->ClassDir);
+}
+
+TEST_F(MainWindow, YesOnAWindowWithoutClassKeepsItOpen) {
+    TChildForm* doc = main->createDocument();
+    doc->HeaderMemo->setPlainText("typed");
+    platform.answers = {MessageAnswer::Yes};
+    EXPECT_FALSE(doc->close());
+    EXPECT_EQ(messageText(1), "No class detected");
+    EXPECT_TRUE(doc->Modified);
+}
+
+TEST_F(MainWindow, TypingAfterASaveSwitchesSaveOnAgain) {
+    TChildForm* doc = newClass("Typed");
+    ASSERT_TRUE(doc->SaveClass());
+    EXPECT_FALSE(main->Save->isEnabled());
+    EXPECT_FALSE(doc->Modified);
+    EXPECT_TRUE(doc->close());  // unchanged: no question
+    EXPECT_EQ(platform.messages.size(), 1u);  // only the first-save message
+    doc = newClass("Typed");
+    ASSERT_TRUE(doc->SaveClass());
+    doc->SourceMemo->setFocus();
+    doc->SourceMemo->insertPlainText("x");
+    EXPECT_TRUE(main->Save->isEnabled());
+    EXPECT_TRUE(main->SaveBitBtn->isEnabled());
+    EXPECT_TRUE(doc->Modified);
+}
+
+// ---- Exit sequence ---------------------------------------------------------------------------
+
+TEST_F(MainWindow, ExitNoKeepsEverythingAndAsksNoDocument) {
+    newClass("A");
+    platform.answers = {MessageAnswer::No};
+    main->Exit1->trigger();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(messageText(0), "Exit! Really?");
+    EXPECT_EQ(platform.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Warning);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(main->MdiArea->subWindowList().size(), 1);
+}
+
+TEST_F(MainWindow, ExitYesClosesUnchangedWindowsWithoutQuestionsAndEnds) {
+    TChildForm* doc = newClass("A");
+    ASSERT_TRUE(doc->SaveClass());
+    main->createDocument();
+    platform.messages.clear();
+    platform.answers = {MessageAnswer::Yes};
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(platform.messages.size(), 1u);
+    EXPECT_FALSE(main->isVisible());
+}
+
+TEST_F(MainWindow, ExitStopsAtADocumentKeptOpenByCancel) {
+    newClass("First");
+    newClass("Second");
+    newClass("Third");
+    // Exit? Yes; First: No (closes unsaved); Second: Cancel (stays, exit stops).
+    platform.answers = {MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::Cancel};
+    EXPECT_FALSE(main->close());
+    settle();
+    EXPECT_TRUE(main->isVisible());
+    QStringList left;
+    for (TChildForm* doc : main->documents()) left << doc->ClassName;
+    EXPECT_EQ(left, (QStringList{"Second", "Third"}));
+    EXPECT_EQ(platform.messages.size(), 3u);  // Third was never asked
+}
+
+// ---- Member commands -------------------------------------------------------------------------
+
+TEST_F(MainWindow, AddDataMemberThroughTheDialogAndCancelChangesNothing) {
+    TChildForm* doc = newClass("Point");
+    platform.modalScripts.push_back([](QDialog*) {
+        InputDataDlg->Type->setEditText("int");
+        InputDataDlg->Name->setText("x");
+        InputDataDlg->Private->setChecked(true);
+        return ModalOk;
+    });
+    main->DataBitBtn->click();
+    EXPECT_EQ(doc->HeaderMemo->line(12), "private:");
+    EXPECT_EQ(doc->HeaderMemo->line(13), "int x;");
+    EXPECT_EQ(doc->DataList, std::vector<std::string>{"int x"});
+
+    ASSERT_TRUE(doc->SaveClass());
+    const auto header = paneLines(*doc->HeaderMemo);
+    platform.modalScripts.push_back([](QDialog*) {
+        InputDataDlg->Name->setText("ignored");
+        return ModalCancel;
+    });
+    main->AddDataMember1->trigger();
+    EXPECT_EQ(paneLines(*doc->HeaderMemo), header);
+    EXPECT_FALSE(doc->Modified);
+    EXPECT_EQ(InputDataDlg->Name->text(), "ignored");  // the dialog keeps what was typed
+}
+
+TEST_F(MainWindow, AddMemberFunctionInsertsTheDeclarationAndAppendsTheBlock) {
+    TChildForm* doc = newClass("Point");
+    platform.modalScripts.push_back([](QDialog*) {
+        InputFunctionDlg->Public->setChecked(true);
+        InputFunctionDlg->Virtual->setChecked(true);
+        InputFunctionDlg->Type->setEditText("void");
+        InputFunctionDlg->Name->setText("Draw");
+        InputFunctionDlg->Arguments->setEditText("(int a)");
+        return ModalOk;
+    });
+    main->AddMemberFunction1->trigger();
+    EXPECT_EQ(doc->HeaderMemo->line(15), "virtual void Draw(int a);");
+    const auto source = paneLines(*doc->SourceMemo);
+    ASSERT_EQ(source.size(), 40u);
+    EXPECT_EQ(source[30], "");
+    EXPECT_EQ(source[32], "// Function");
+    EXPECT_EQ(source[35], "void Point::Draw(int a)");
+    EXPECT_EQ(doc->FunctionList.back(), "void Point::Draw(int a)");
+    // One undo step takes the whole insertion back.
+    doc->SourceMemo->undo();
+    EXPECT_EQ(doc->SourceMemo->count(), 30u);
+}
+
+TEST_F(MainWindow, AddOperatorAndCopyConstructorGoUnderPublic) {
+    TChildForm* doc = newClass("Point");
+    platform.modalScripts.push_back([](QDialog*) {
+        InputOperatorDlg->Normal->setChecked(true);
+        InputOperatorDlg->Operator->setEditText("<<");
+        return ModalOk;
+    });
+    main->OperatorBitBtn->click();
+    main->AddCopyConstructor1->trigger();
+    EXPECT_EQ(doc->HeaderMemo->line(15), "Point(const Point& T);");
+    EXPECT_EQ(doc->HeaderMemo->line(16), "friend ostream& operator<< (ostream& o, Point& T);");
+    EXPECT_EQ(doc->FunctionList.at(2), "ostream& operator<< (ostream& o, Point& T)");
+    EXPECT_EQ(doc->FunctionList.at(3), "Point::Point(const Point& T)");
+    EXPECT_EQ(doc->SourceMemo->count(), 30u + 11u + 10u);
+}
+
+TEST_F(MainWindow, MemberCommandsWithoutADocumentDoNothing) {
+    main->AddDataMember1Click();
+    main->AddMemberFunction1Click();
+    main->AddOperator1Click();
+    main->AddCopyConstructor1Click();
+    main->SaveClick();
+    main->SaveAsClick();
+    EXPECT_TRUE(platform.modalRuns.empty());
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+}  // namespace
+}  // namespace tav::testing
