@@ -2,6 +2,8 @@
 // The MDI frame: menus, tool buttons and the function list; every command enters here and goes
 // to a new class window or to the active one.
 #include <QMainWindow>
+#include <QMdiSubWindow>
+#include <QPointer>
 #include <functional>
 #include <string>
 #include <vector>
@@ -11,7 +13,6 @@
 class QAction;
 class QComboBox;
 class QMdiArea;
-class QMdiSubWindow;
 class QMenu;
 class QToolButton;
 class TChildForm;
@@ -109,7 +110,7 @@ private:
     void onFunctionsTextEdited(const QString& text);
 
     tav::Platform& platform_;
-    QMdiSubWindow* lastActivated_ = nullptr;
+    QPointer<QMdiSubWindow> lastActivated_;
 };
 
 // The application's main window.

@@ -332,3 +332,20 @@ TEST_F(OpenClass, TypedTextThatChoosesNoEntryMovesNothing) {
 
 }  // namespace
 }  // namespace tav::testing
+
+namespace tav::testing {
+namespace {
+
+TEST_F(OpenClass, FocusOnTheFunctionListRefillsIt) {
+    TChildForm* doc = newClass("Focused");
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    doc->FunctionList.push_back("Focused::Late()");
+    doc->SourceMemo->setFocus();
+    main->FunctionsCombo->setFocus();
+    EXPECT_EQ(main->FunctionsCombo->count(), 3);
+    EXPECT_EQ(main->FunctionsCombo->itemText(2), "Focused::Late()");
+}
+
+}  // namespace
+}  // namespace tav::testing
