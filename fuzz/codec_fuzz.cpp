@@ -1,0 +1,58 @@
+// File codec on arbitrary bytes: what decoding yields, and that a file with CR LF breaks (or
+// none) comes back byte for byte from decode then encode.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "fuzz_support.h"
+#include "text/codec.h"
+
+namespace {
+
+using tav::fuzz::require;
+
+// CR LF, a lone CR and a lone LF each become `lineBreak`.
+std::string replaceBreaks(std::string_view bytes, std::string_view lineBreak) {
+    std::string out;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' || bytes[i] == '\n') {
+            if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+            out += lineBreak;
+        } else {
+            out += bytes[i];
+        }
+    }
+    return out;
+}
+
+void checkDecoding(std::string_view bytes) {
+    const tav::DecodedFile file = tav::decodeFile(bytes);
+    const bool utf8 = tav::fuzz::decodeUtf8(bytes).has_value();
+    require((file.encoding == tav::FileEncoding::Utf8) == utf8,
+            "UTF-8 is chosen iff the bytes are valid UTF-8");
+    require(file.text.find('\r') == std::string::npos, "the text holds no CR");
+    const auto characters = tav::fuzz::decodeUtf8(file.text);
+    require(characters.has_value(), "the text is valid UTF-8");
+    // Valid UTF-8 keeps its characters, anything else is one character per byte; each break is
+    // one '\n'.
+    require(*characters == tav::fuzz::bytesAsCodePoints(replaceBreaks(bytes, "\n")),
+            "the text holds the file's characters with '\\n' breaks");
+
+    const tav::SplitText split = tav::splitLines(file.text);
+    require(tav::joinLines(split.lines, split.endsWithBreak) == file.text,
+            "joining the split lines gives the text back");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    checkDecoding(bytes);
+
+    const std::string crlf = replaceBreaks(bytes, "\r\n");
+    const tav::DecodedFile file = tav::decodeFile(crlf);
+    const auto written = tav::encodeFile(file.text, file.encoding);
+    require(written.has_value(), "a decoded text can be written in its own encoding");
+    require(*written == crlf, "a CR LF file comes back byte for byte");
+    return 0;
+}

@@ -1,0 +1,71 @@
+// Text search: source lines and a text from the fuzz input, both made valid UTF-8 (a pane holds
+// nothing else). Half the time the text is cut out of one of the lines, so it is often found.
+// Positions are checked in code points.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "fuzz_support.h"
+#include "scan/scans.h"
+
+namespace {
+
+using tav::fuzz::bytesAsCodePoints;
+using tav::fuzz::encodeUtf8;
+using tav::fuzz::require;
+
+void checkPosition(const std::vector<std::u32string>& lines, const std::u32string& text,
+                   const std::optional<tav::TextPosition>& found) {
+    if (text.empty()) {
+        require(!found, "an empty text is never found");
+        return;
+    }
+    if (!found) {
+        for (const std::u32string& line : lines) {
+            require(line.find(text) == std::u32string::npos, "not found: no line holds the text");
+        }
+        return;
+    }
+    require(found->line < lines.size(), "the found line exists");
+    std::size_t offset = 0;
+    for (std::size_t i = 0; i < found->line; ++i) {
+        require(lines[i].find(text) == std::u32string::npos, "no earlier line holds the text");
+        offset += lines[i].size() + 2;
+    }
+    const std::u32string& line = lines[found->line];
+    require(found->column >= 1, "columns count from 1");
+    require(line.compare(found->column - 1, text.size(), text) == 0,
+            "the line holds the text at the column");
+    require(line.find(text) == found->column - 1, "the column is the first in that line");
+    require(found->offset == offset + found->column - 1, "offset: earlier lines + 2 each + column");
+    require(found->length == text.size(), "the length is the text's in code points");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider input(data, size);
+    const bool cutFromLine = input.ConsumeBool();
+    const auto linePick = input.ConsumeIntegral<std::uint8_t>();
+    const auto startPick = input.ConsumeIntegral<std::uint8_t>();
+    const auto lengthPick = input.ConsumeIntegral<std::uint8_t>();
+    std::u32string text = bytesAsCodePoints(input.ConsumeRandomLengthString(16));
+    std::vector<std::u32string> lines;
+    for (const std::string& bytes :
+         tav::fuzz::splitAtLineFeeds(input.ConsumeRemainingBytesAsString())) {
+        lines.push_back(bytesAsCodePoints(bytes));
+    }
+    if (cutFromLine) {
+        const std::u32string& line = lines[linePick % lines.size()];
+        const std::size_t start = startPick % (line.size() + 1);
+        text = line.substr(start, lengthPick % (line.size() - start + 1));
+    }
+
+    std::vector<std::string> utf8Lines;
+    for (const std::u32string& line : lines) utf8Lines.push_back(encodeUtf8(line));
+    const tav::VectorLineList pane(std::move(utf8Lines));
+    checkPosition(lines, text, tav::findInLines(pane, encodeUtf8(text)));
+    return 0;
+}
