@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
-#include "app/pictures.h"
+#include "dialogs/pictures.h"
 #include "dialogs/dialogs.h"
 #include "document/child_form.h"
 

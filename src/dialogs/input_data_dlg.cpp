@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "dialogs/pictures.h"
+
 namespace {
 constexpr int kHelpContextAddData = 60;
 }  // namespace
@@ -13,6 +15,7 @@ constexpr int kHelpContextAddData = 60;
 TInputDataDlg::TInputDataDlg(tav::Platform& platform)
     : TTavDialog(platform, QStringLiteral("Add Data Member"), QSize(239, 145), Layer::StaysOnTop) {
     setObjectName(QStringLiteral("InputDataDlg"));
+    setWindowIcon(tav::appIcon());
     move(274, 190);
 
     Label1 = addLabel("Label1", QStringLiteral("Accsess"), {16, 8});

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "dialogs/pictures.h"
+
 namespace {
 constexpr int kHelpContextAddFunction = 50;
 }  // namespace
@@ -14,6 +16,7 @@ constexpr int kHelpContextAddFunction = 50;
 TInputFunctionDlg::TInputFunctionDlg(tav::Platform& platform)
     : TTavDialog(platform, QStringLiteral("Add Function"), QSize(451, 141), Layer::StaysOnTop) {
     setObjectName(QStringLiteral("InputFunctionDlg"));
+    setWindowIcon(tav::appIcon());
     move(191, 106);
 
     Label1 = addLabel("Label1", QStringLiteral("Accsess"), {8, 8});

@@ -1,5 +1,5 @@
 // The pictures drawn in code: the sizes they come in and their grounds.
-#include "app/pictures.h"
+#include "dialogs/pictures.h"
 
 #include <gmock/gmock.h>
 

@@ -1,4 +1,4 @@
-#include "app/pictures.h"
+#include "dialogs/pictures.h"
 
 #include <QImage>
 #include <QPainter>
