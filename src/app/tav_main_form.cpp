@@ -81,6 +81,14 @@ TTavMainForm::TTavMainForm(tav::Platform& platform) : platform_(platform) {
     resize(605, 377);
 }
 
+TTavMainForm::~TTavMainForm() {
+    // The base class destroys the workspace and the other controls after this part of the object
+    // is gone, and they still signal on the way (the workspace reports the last window's
+    // deactivation): none of that may reach this object's handlers any more.
+    MdiArea->viewport()->removeEventFilter(this);
+    for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+}
+
 void TTavMainForm::buildMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
@@ -174,7 +182,10 @@ void TTavMainForm::buildToolBar() {
         font.setBold(true);
         b->setFont(font);
         QPalette palette = b->palette();
-        palette.setColor(QPalette::ButtonText, QColor(0, 0, 128));
+        // Navy while enabled only: a disabled button keeps the style's grey text, as the
+        // picture buttons keep their grey pictures.
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            palette.setColor(group, QPalette::ButtonText, QColor(0, 0, 128));
         b->setPalette(palette);
     };
 

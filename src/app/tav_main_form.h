@@ -21,6 +21,7 @@ class TTavMainForm : public QMainWindow {
     Q_OBJECT
 public:
     explicit TTavMainForm(tav::Platform& platform);
+    ~TTavMainForm() override;
 
     tav::Platform& platform() const { return platform_; }
 

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <string_view>
 
 #include "document/text_pane.h"
 #include "text/codec.h"
@@ -16,6 +17,19 @@ QString describe(const QString& what, const QString& path, const QString& why) {
     return QStringLiteral("%1 %2: %3").arg(what, QDir::toNativeSeparators(path), why);
 }
 
+// A class file larger than this is refused before it is read: its text would take gigabytes in
+// a pane, whose positions are counted in an int.
+constexpr qint64 kLargestFile = qint64{256} * 1024 * 1024;
+
+// The pane's text document takes U+2029 PARAGRAPH SEPARATOR and its two frame marks U+FDD0 and
+// U+FDD1 for line breaks, so a file holding one of them would not be saved back as it was.
+bool paneKeepsEveryCharacter(std::string_view utf8) {
+    for (const std::string_view mark : {"\xE2\x80\xA9", "\xEF\xB7\x90", "\xEF\xB7\x91"}) {
+        if (utf8.find(mark) != std::string_view::npos) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool loadPaneFromFile(TextPane& pane, const QString& path, QString& error) {
@@ -23,6 +37,17 @@ bool loadPaneFromFile(TextPane& pane, const QString& path, QString& error) {
     QFileInfo info(path);
     if (info.isDir()) {
         error = describe(what, path, QStringLiteral("it is a directory"));
+        return false;
+    }
+    // A pipe would wait for a writer and a device may never end.
+    if (info.exists() && !info.isFile()) {
+        error = describe(what, path, QStringLiteral("it is not a regular file"));
+        return false;
+    }
+    if (info.size() > kLargestFile) {
+        error = describe(what, path,
+                         QStringLiteral("the file is larger than the %1 MiB a text pane holds")
+                             .arg(kLargestFile / (1024 * 1024)));
         return false;
     }
     QFile file(path);
@@ -35,8 +60,11 @@ bool loadPaneFromFile(TextPane& pane, const QString& path, QString& error) {
         error = describe(what, path, file.errorString());
         return false;
     }
-    const DecodedFile decoded = decodeFile(std::string_view(bytes.constData(), bytes.size()));
-    pane.setWholeText(QString::fromStdString(decoded.text));
+    const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    DecodedFile decoded = decodeFile(view);
+    // One byte to one character keeps every byte of such a file.
+    if (!paneKeepsEveryCharacter(decoded.text)) decoded = decodeFileAs(view, FileEncoding::Latin1);
+    pane.setWholeTextUtf8(std::move(decoded.text));
     pane.encoding = decoded.encoding;
     return true;
 }

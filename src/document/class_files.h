@@ -8,7 +8,10 @@ class TextPane;
 namespace tav {
 
 // Fills pane with the file's text (CR LF, LF and CR all break a line) and remembers its
-// encoding. On failure the pane is left empty and error names the file and the cause.
+// encoding. A UTF-8 file holding a character that the pane would take for a line break is read
+// one byte to one character, so that a save writes it back unchanged. Directories, pipes,
+// devices and files over 256 MiB are refused. On failure the pane is left empty and error names
+// the file and the cause.
 bool loadPaneFromFile(TextPane& pane, const QString& path, QString& error);
 
 // Writes the pane's lines with CR LF, in the pane's encoding. The directory must exist.

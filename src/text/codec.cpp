@@ -59,8 +59,12 @@ bool isValidUtf8(std::string_view bytes) {
 }
 
 DecodedFile decodeFile(std::string_view bytes) {
+    return decodeFileAs(bytes, isValidUtf8(bytes) ? FileEncoding::Utf8 : FileEncoding::Latin1);
+}
+
+DecodedFile decodeFileAs(std::string_view bytes, FileEncoding encoding) {
     DecodedFile result;
-    result.encoding = isValidUtf8(bytes) ? FileEncoding::Utf8 : FileEncoding::Latin1;
+    result.encoding = encoding;
     const bool utf8 = result.encoding == FileEncoding::Utf8;
     result.text.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size(); ++i) {

@@ -20,6 +20,8 @@ struct DecodedFile {
 
 bool isValidUtf8(std::string_view bytes);
 DecodedFile decodeFile(std::string_view bytes);
+// Decodes in the given encoding; for Utf8 the bytes must be valid UTF-8.
+DecodedFile decodeFileAs(std::string_view bytes, FileEncoding encoding);
 
 // nullopt when the text holds a character that the encoding cannot hold (for Latin-1: above
 // U+00FF; for either: text that is not valid UTF-8).

@@ -94,6 +94,15 @@ TEST(Codec, InvalidUtf8IsReadAsLatin1) {
     EXPECT_EQ(decodeFile("caf\xC3\xA9").text, "caf\u00e9");
 }
 
+TEST(Codec, ValidUtf8CanBeReadAsLatin1ByteForByte) {
+    const std::string bytes = "caf\xC3\xA9 \xE2\x80\xA9\r\nend";
+    const DecodedFile file = decodeFileAs(bytes, FileEncoding::Latin1);
+    EXPECT_EQ(file.encoding, FileEncoding::Latin1);
+    EXPECT_EQ(file.text, "caf\u00C3\u00A9 \u00E2\u0080\u00A9\nend");
+    EXPECT_EQ(encodeFile(file.text, FileEncoding::Latin1), "caf\xC3\xA9 \xE2\x80\xA9\r\nend");
+    EXPECT_EQ(decodeFileAs(bytes, FileEncoding::Utf8).text, decodeFile(bytes).text);
+}
+
 TEST(Codec, Utf8ValidityIsStrict) {
     EXPECT_TRUE(isValidUtf8("\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xED\x9F\xBF\xF4\x8F\xBF\xBF"));
     for (const char* bad :
