@@ -56,6 +56,10 @@ TChildForm::TChildForm(TTavMainForm* mainForm) : MainForm(mainForm) {
     SourceMemo = new TextPane;
     SourceMemo->setObjectName(QStringLiteral("SourceMemo"));
     SourceMemo->setAccessibleName(QStringLiteral("SourceMemo"));
+    // A pane's own minimum (its two scroll bars) is taller than the header's first 57 pixels;
+    // the splitter keeps each pane at least 30 pixels high instead.
+    HeaderMemo->setMinimumHeight(30);
+    SourceMemo->setMinimumHeight(30);
     Splitter1->addWidget(HeaderMemo);
     Splitter1->addWidget(SourceMemo);
     Splitter1->setStretchFactor(0, 0);
@@ -217,10 +221,12 @@ void TChildForm::OpenClass() {
     const QString base = tav::withoutExtension(chosen) + QLatin1Char('.');
     const std::optional<bool> header = ScanHeader(base + QStringLiteral("h"));
     if (!header) return;
-    if (!*header) platform().message(this, QStringLiteral("Header read error"), MessageIcon::Warning);
+    if (!*header)
+        platform().message(this, QStringLiteral("Header read error"), MessageIcon::Warning);
     const std::optional<bool> source = ScanSource(base + QStringLiteral("cpp"));
     if (!source) return;
-    if (!*source) platform().message(this, QStringLiteral("Source read error"), MessageIcon::Warning);
+    if (!*source)
+        platform().message(this, QStringLiteral("Source read error"), MessageIcon::Warning);
     MainForm->enableDocumentControls();
     ShowFunctionList();
 }
@@ -234,7 +240,7 @@ std::optional<bool> TChildForm::ScanHeader(const QString& path) {
         platform().message(this, error, MessageIcon::Error);
         return std::nullopt;
     }
-    const tav::HeaderScan scan = tav::scanHeaderWords(HeaderMemo->wholeTextUtf8());
+    const tav::HeaderScan scan = tav::scanHeaderWords(HeaderMemo->textUtf8());
     if (scan.className) {
         ClassName = QString::fromStdString(*scan.className);
         showCaption();
@@ -264,15 +270,15 @@ void TChildForm::FormActivate() {
 }
 
 void TChildForm::SelectFunctionInSource(const QString& text) {
-    const std::optional<tav::TextPosition> found = tav::findInLines(*SourceMemo, utf8(text));
+    // The first line that holds text, as tav::findInLines finds it, searched in the pane's
+    // reading copy in one pass rather than line by line.
+    const std::optional<int> found = SourceMemo->findText(text);
     if (!found) {
         platform().message(this, QStringLiteral("Function not found in source"),
                            MessageIcon::Error);
         return;
     }
-    const QTextBlock block =
-        SourceMemo->document()->findBlockByNumber(static_cast<int>(found->line));
-    const int start = block.position() + block.text().indexOf(text);
+    const int start = *found;
     SourceMemo->setFocus();
     QTextCursor cursor = SourceMemo->textCursor();
     cursor.setPosition(start);
@@ -289,8 +295,8 @@ void TChildForm::closeEvent(QCloseEvent* event) {
             this, QStringLiteral("Save changes in ") + ClassName + QStringLiteral(" ?"),
             tav::kMessageCaption, MessageIcon::Warning, tav::MessageButtons::YesNoCancel);
         // A save that did not complete keeps the window, so no text is lost.
-        const bool mayClose = answer == tav::MessageAnswer::No ||
-                              (answer == tav::MessageAnswer::Yes && SaveClass());
+        const bool mayClose =
+            answer == tav::MessageAnswer::No || (answer == tav::MessageAnswer::Yes && SaveClass());
         if (!mayClose) {
             event->ignore();
             return;

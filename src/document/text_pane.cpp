@@ -2,7 +2,16 @@
 
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QPaintEvent>
+#include <QResizeEvent>
+#include <QStringEncoder>
 #include <QTextBlock>
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+#include "document/cpp_highlighter.h"
+#include "document/pane_layout.h"
 
 namespace {
 
@@ -15,9 +24,26 @@ QFont paneFont() {
     return font;
 }
 
+// Whether every byte is below 0x80, eight bytes at a time.
+bool isAscii(std::string_view text) {
+    std::uint64_t high = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        high |= word;
+    }
+    for (; i < text.size(); ++i) high |= static_cast<unsigned char>(text[i]);
+    return (high & 0x8080808080808080ull) == 0;
+}
+
 }  // namespace
 
 TextPane::TextPane(QWidget* parent) : QPlainTextEdit(parent) {
+    // Before anything else, so that every later setting reaches the pane's own layout.
+    layout_ = new PaneLayout(document());
+    document()->setDocumentLayout(layout_);
+    layout_->setPaintDevice(viewport());
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setWordWrapMode(QTextOption::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -25,6 +51,11 @@ TextPane::TextPane(QWidget* parent) : QPlainTextEdit(parent) {
     setTabChangesFocus(false);
     setFocusPolicy(Qt::ClickFocus);  // not in the Tab chain: Tab types a tab
     setFont(paneFont());
+    // Every change of the text, typed, inserted, undone or loaded, makes the reading copy stale.
+    // Its memory stays for the next copy: giving back megabytes would cost a keystroke time
+    // that grows with the text.
+    connect(document(), &QTextDocument::contentsChange, this, [this] { readingCurrent_ = false; });
+    highlighter_ = new CppHighlighter(document());  // owned by the document
 }
 
 std::size_t TextPane::count() const {
@@ -66,17 +97,88 @@ void TextPane::clear() {
     cursor.removeSelectedText();
 }
 
-QString TextPane::wholeText() const {
-    QString text;
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        if (block != document()->begin()) text += QLatin1Char('\n');
-        text += block.text();
+void TextPane::forEachLine(const LineVisitor& visit) const {
+    if (readingCurrent_) {
+        // The lines of the reading copy; a final line break ends the last line.
+        const std::string_view text = reading_;
+        std::size_t start = 0;
+        while (start < text.size()) {
+            const std::size_t end = text.find('\n', start);
+            const std::size_t stop = end == std::string_view::npos ? text.size() : end;
+            if (!visit(text.substr(start, stop - start))) return;
+            start = stop + 1;
+        }
+        return;
     }
+    // Block by block, so that a walk that stops early reads only what it passed.
+    const std::size_t lines = count();
+    std::string utf8;
+    QTextBlock block = document()->begin();
+    for (std::size_t i = 0; i < lines && block.isValid(); ++i, block = block.next()) {
+        const QString text = block.text();
+        utf8.resize(static_cast<std::size_t>(text.size()) * 3);
+        QStringEncoder encoder(QStringEncoder::Utf8);
+        char* end = encoder.appendToBuffer(utf8.data(), text);
+        utf8.resize(static_cast<std::size_t>(end - utf8.data()));
+        if (!visit(utf8)) return;
+    }
+}
+
+QString TextPane::wholeText() const {
+    // The raw text has U+2029 between blocks, and no block holds that character itself.
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     return text;
+}
+
+const std::string& TextPane::textUtf8() const {
+    if (!readingCurrent_) {
+        reading_ = wholeText().toStdString();
+        readingCurrent_ = true;
+        readingAscii_ = -1;
+    }
+    return reading_;
 }
 
 void TextPane::setWholeText(const QString& text) {
     setPlainText(text);
+    highlighter_->takeStatesFrom(text);
+}
+
+void TextPane::setWholeTextUtf8(std::string text) {
+    setWholeText(QString::fromStdString(text));
+    adoptReadingCopy(std::move(text));
+}
+
+void TextPane::adoptReadingCopy(std::string text) {
+    // The document breaks lines at more characters than '\n' (U+2029 and the frame marks); a
+    // text holding one of those is not the pane's text line for line.
+    const auto breaks = std::count(text.begin(), text.end(), '\n');
+    if (document()->blockCount() != breaks + 1) return;
+    reading_ = std::move(text);
+    readingCurrent_ = true;
+    readingAscii_ = -1;
+}
+
+std::optional<int> TextPane::findText(const QString& text) const {
+    if (text.isEmpty() || text.contains(QLatin1Char('\n')) ||
+        text.contains(QChar::ParagraphSeparator))
+        return std::nullopt;
+    const std::string& whole = textUtf8();
+    const std::size_t at = whole.find(text.toStdString());
+    if (at == std::string::npos) return std::nullopt;
+    if (readingAscii_ < 0) {
+        readingAscii_ = isAscii(whole);
+    }
+    // In an ASCII text a byte is a character and a line break one position, as in the document.
+    if (readingAscii_) return static_cast<int>(at);
+    const auto line =
+        std::count(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(at), '\n');
+    const std::size_t lineStart = whole.rfind('\n', at == 0 ? 0 : at - 1);
+    const std::size_t from = lineStart == std::string::npos || at == 0 ? 0 : lineStart + 1;
+    const QString before =
+        QString::fromUtf8(whole.data() + from, static_cast<qsizetype>(at - from));
+    return blockAt(static_cast<std::size_t>(line)).position() + static_cast<int>(before.size());
 }
 
 bool TextPane::event(QEvent* event) {
@@ -86,6 +188,36 @@ bool TextPane::event(QEvent* event) {
         if (key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_X)) return false;
     }
     return QPlainTextEdit::event(event);
+}
+
+void TextPane::resizeEvent(QResizeEvent* event) {
+    layout_->setLineWidth(viewport()->width());
+    // Lines that do not wrap do not depend on the width: the toolkit would lay out every line of
+    // the text again for a new width, so the pane hands it on as a change of height only.
+    if (lineWrapMode() == QPlainTextEdit::NoWrap && event->oldSize().width() >= 0) {
+        QResizeEvent heightOnly(event->size(),
+                                QSize(event->size().width(), event->oldSize().height()));
+        QPlainTextEdit::resizeEvent(&heightOnly);
+        return;
+    }
+    QPlainTextEdit::resizeEvent(event);
+}
+
+void TextPane::paintEvent(QPaintEvent* event) {
+    // The lines that meet the painted area, from the first one the pane shows.
+    const QPointF offset = contentOffset();
+    const QRectF area = event->rect();
+    QTextBlock first;
+    QTextBlock last;
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        const QRectF box = blockBoundingGeometry(block).translated(offset);
+        if (box.top() > area.bottom()) break;
+        if (box.bottom() < area.top()) continue;
+        if (!first.isValid()) first = block;
+        last = block;
+    }
+    if (first.isValid()) highlighter_->colour(first, last);
+    QPlainTextEdit::paintEvent(event);
 }
 
 void TextPane::mousePressEvent(QMouseEvent* event) {

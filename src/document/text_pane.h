@@ -3,10 +3,14 @@
 // so that the text rules read and insert whole lines in it directly.
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <optional>
 #include <string>
 
 #include "text/codec.h"
 #include "text/line_list.h"
+
+class PaneLayout;
+class VisibleLinesHighlighter;
 
 class TextPane : public QPlainTextEdit, public tav::LineList {
     Q_OBJECT
@@ -20,12 +24,26 @@ public:
     void insert(std::size_t index, const std::string& text) override;
     void append(const std::string& text) override;
     void clear() override;
+    void forEachLine(const LineVisitor& visit) const override;
 
-    // The whole text with '\n' between lines, read block by block so that no character is
-    // replaced on the way (no-break spaces stay).
+    // The whole text with '\n' between lines, exactly as the lines hold it (no-break spaces
+    // stay).
     QString wholeText() const;
-    std::string wholeTextUtf8() const { return wholeText().toStdString(); }
+    std::string wholeTextUtf8() const { return textUtf8(); }
     void setWholeText(const QString& text);
+    // The same for a text already in UTF-8, such as a file's; the pane keeps that text as its
+    // reading copy, so the first whole-text read after a load costs nothing.
+    void setWholeTextUtf8(std::string text);
+
+    // The whole text as UTF-8 with '\n' between lines: a reading copy made at most once per
+    // change of the text (a change only marks it stale), so that scans and searches read one
+    // piece of memory instead of the document's lines one by one.
+    const std::string& textUtf8() const;
+
+    // The document position of the first occurrence of text, line by line and case-sensitive
+    // as the function navigation searches; nullopt for an empty text or one that stands in no
+    // line (a text with a line break in it stands in none).
+    std::optional<int> findText(const QString& text) const;
 
     // The encoding a save writes; a loaded file keeps the one it was read with.
     tav::FileEncoding encoding = tav::FileEncoding::Utf8;
@@ -36,9 +54,20 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // Colours the lines about to be painted first: lines are coloured when they are shown.
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QTextBlock blockAt(std::size_t index) const;
+    // Keeps text as the reading copy when it is the document's text, line for line.
+    void adoptReadingCopy(std::string text);
+
+    PaneLayout* layout_ = nullptr;
+    VisibleLinesHighlighter* highlighter_ = nullptr;
+    mutable std::string reading_;  // the reading copy, valid while readingCurrent_
+    mutable bool readingCurrent_ = false;
+    mutable int readingAscii_ = -1;  // whether reading_ is all ASCII; -1: not known yet
 };
 
 // Makes every change to the panes inside its lifetime one undo step in each pane.

@@ -9,10 +9,17 @@ namespace {
 
 // Index of the first line whose whole text equals wanted, ASCII letter case ignored.
 std::optional<std::size_t> findWholeLine(const LineList& lines, const std::string& wanted) {
-    for (std::size_t i = 0; i < lines.count(); ++i) {
-        if (equalsIgnoringCase(lines.line(i), wanted)) return i;
-    }
-    return std::nullopt;
+    std::optional<std::size_t> found;
+    std::size_t index = 0;
+    lines.forEachLine([&](std::string_view line) {
+        if (equalsIgnoringCase(line, wanted)) {
+            found = index;
+            return false;
+        }
+        ++index;
+        return true;
+    });
+    return found;
 }
 
 }  // namespace

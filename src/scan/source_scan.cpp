@@ -17,32 +17,35 @@ std::size_t characterCount(std::string_view text) {
 
 std::vector<std::string> scanSourceFunctions(const LineList& source, const std::string& className) {
     const std::string memberKey = className + "::";
-    const std::string operatorKey = "operator";
+    const std::string_view operatorKey = "operator";
     std::vector<std::string> functions;
-    for (std::size_t i = 0; i < source.count(); ++i) {
-        std::string line = source.line(i);
-        if (line.find(memberKey) != std::string::npos ||
-            line.find(operatorKey) != std::string::npos) {
-            functions.push_back(std::move(line));
+    source.forEachLine([&](std::string_view line) {
+        if (line.find(memberKey) != std::string_view::npos ||
+            line.find(operatorKey) != std::string_view::npos) {
+            functions.emplace_back(line);
         }
-    }
+        return true;
+    });
     return functions;
 }
 
 std::optional<TextPosition> findInLines(const LineList& lines, const std::string& text) {
     if (text.empty()) return std::nullopt;
+    std::optional<TextPosition> found;
+    std::size_t index = 0;
     std::size_t offset = 0;
-    for (std::size_t i = 0; i < lines.count(); ++i) {
-        const std::string line = lines.line(i);
+    lines.forEachLine([&](std::string_view line) {
         const std::size_t at = line.find(text);
-        if (at == std::string::npos) {
+        if (at == std::string_view::npos) {
             offset += characterCount(line) + 2;  // a line break counts as CR LF
-            continue;
+            ++index;
+            return true;
         }
-        const std::size_t before = characterCount(std::string_view(line).substr(0, at));
-        return TextPosition{i, before + 1, offset + before, characterCount(text)};
-    }
-    return std::nullopt;
+        const std::size_t before = characterCount(line.substr(0, at));
+        found = TextPosition{index, before + 1, offset + before, characterCount(text)};
+        return false;
+    });
+    return found;
 }
 
 }  // namespace tav

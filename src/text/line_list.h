@@ -2,7 +2,9 @@
 // A text as an ordered list of whole lines, indexed from 0. The Qt pane implements it over its
 // document; tests and the rules use the in-memory list. Texts are UTF-8.
 #include <cstddef>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tav {
@@ -16,6 +18,13 @@ public:
     virtual void insert(std::size_t index, const std::string& text) = 0;
     virtual void append(const std::string& text) = 0;
     virtual void clear() = 0;
+
+    // Visits the lines from the first on, in order, until visit returns false. A line's view is
+    // valid during its visit only. The default reads them one by one through count() and line();
+    // a list whose text lies in one piece walks it without copying a line, so that a rule that
+    // reads every line costs little more than reading the text once.
+    using LineVisitor = std::function<bool(std::string_view line)>;
+    virtual void forEachLine(const LineVisitor& visit) const;
 };
 
 class VectorLineList final : public LineList {
@@ -28,6 +37,7 @@ public:
     void insert(std::size_t index, const std::string& text) override;
     void append(const std::string& text) override { lines_.push_back(text); }
     void clear() override { lines_.clear(); }
+    void forEachLine(const LineVisitor& visit) const override;
 
     const std::vector<std::string>& lines() const { return lines_; }
 

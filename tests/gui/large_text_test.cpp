@@ -1,0 +1,242 @@
+// Large texts in a pane: reading and searching through the pane's reading copy, colouring only
+// what is shown or near an edit, and laying out only the lines that are shown.
+#include <QApplication>
+#include <QPlainTextDocumentLayout>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <optional>
+
+#include "app_fixture.h"
+#include "document/cpp_highlighter.h"
+
+namespace tav::testing {
+namespace {
+
+using Role = CppHighlighter::Role;
+
+QString lines(int count, const QString& line) {
+    return QStringList(count, line).join(QLatin1Char('\n'));
+}
+
+// The role of the character at column in line, or nullopt when it has no colour.
+std::optional<Role> roleAt(const QTextDocument& document, int line, int column) {
+    const QTextBlock block = document.findBlockByNumber(line);
+    for (const QTextLayout::FormatRange& range : block.layout()->formats()) {
+        if (column < range.start || column >= range.start + range.length) continue;
+        for (Role role : {Role::Keyword, Role::Type, Role::Comment, Role::Preprocessor,
+                          Role::String, Role::Number})
+            if (range.format == CppHighlighter::formatOf(role)) return role;
+    }
+    return std::nullopt;
+}
+
+// Where QTextDocument's own case-sensitive search finds text, from the start.
+std::optional<int> documentFind(const QTextDocument& document, const QString& text) {
+    const QTextCursor found = document.find(text, 0, QTextDocument::FindCaseSensitively);
+    if (found.isNull()) return std::nullopt;
+    return found.selectionStart();
+}
+
+// ---- Reading and searching ---------------------------------------------------------------------
+
+TEST(PaneReading, FindsWhatTheDocumentFindsWithWideCharactersBefore) {
+    TextPane pane;
+    const QString text = QString::fromUtf8(
+        "// \u00e9t\u00e9 \xF0\x9D\x84\x9E clef\n\nint Foo::f() {}\n\u00e9 Foo::g()\nFoo::f()");
+    for (const bool loaded : {true, false}) {
+        if (loaded)
+            pane.setWholeTextUtf8(text.toStdString());
+        else
+            pane.setWholeText(text);
+        for (const char* wanted : {"Foo::f()", "Foo::g()", "clef", "\u00e9t", "//"}) {
+            const QString needle = QString::fromUtf8(wanted);
+            EXPECT_EQ(pane.findText(needle), documentFind(*pane.document(), needle)) << wanted;
+        }
+    }
+}
+
+TEST(PaneReading, ATextAcrossALineBreakOrEmptyIsNotFound) {
+    TextPane pane;
+    pane.setWholeTextUtf8("abc\ndef\n");
+    EXPECT_FALSE(pane.findText("c\nd").has_value());
+    EXPECT_FALSE(pane.findText(QString(QChar::ParagraphSeparator)).has_value());
+    EXPECT_FALSE(pane.findText(QString()).has_value());
+    EXPECT_FALSE(pane.findText("xyz").has_value());
+    EXPECT_EQ(pane.findText("def"), 4);
+}
+
+TEST(PaneReading, AnEditMakesTheReadingCopyFollowTheText) {
+    TextPane pane;
+    pane.setWholeTextUtf8("one\ntwo\nneedle\n");
+    EXPECT_EQ(pane.findText("needle"), 8);
+    EXPECT_EQ(pane.textUtf8(), "one\ntwo\nneedle\n");
+
+    QTextCursor cursor(pane.document());
+    cursor.insertText("needle ");
+    EXPECT_EQ(pane.findText("needle"), 0);
+    EXPECT_EQ(pane.textUtf8(), "needle one\ntwo\nneedle\n");
+    pane.document()->undo();
+    EXPECT_EQ(pane.findText("needle"), 8);
+}
+
+TEST(PaneReading, WalksTheSameLinesWithAndWithoutAReadingCopy) {
+    for (const char* text : {"a\nb\n", "a\n\n", "", "\n", "x", "a\n\u00e9\tb\nlast"}) {
+        TextPane pane;
+        pane.setWholeTextUtf8(text);
+        std::vector<std::string> byIndex;
+        for (std::size_t i = 0; i < pane.count(); ++i) byIndex.push_back(pane.line(i));
+        std::vector<std::string> walked;
+        pane.forEachLine([&](std::string_view line) {
+            walked.emplace_back(line);
+            return true;
+        });
+        EXPECT_EQ(walked, byIndex) << "reading copy: " << text;
+
+        pane.insert(0, "first");  // a change: lines are read block by block until the next copy
+        byIndex.insert(byIndex.begin(), "first");
+        walked.clear();
+        pane.forEachLine([&](std::string_view line) {
+            walked.emplace_back(line);
+            return walked.size() < 2;  // stops after the second line
+        });
+        byIndex.resize(std::min<std::size_t>(byIndex.size(), 2));
+        EXPECT_EQ(walked, byIndex) << "blocks: " << text;
+    }
+}
+
+// ---- Colouring ---------------------------------------------------------------------------------
+
+// Laid out like a pane's document, and counting the lines it runs the rule on.
+struct CountedDocument {
+    CountedDocument() { document.setDocumentLayout(new QPlainTextDocumentLayout(&document)); }
+
+    class Counting : public CppHighlighter {
+    public:
+        using CppHighlighter::CppHighlighter;
+        int lines = 0;
+
+    protected:
+        void highlightBlock(const QString& text) override {
+            ++lines;
+            CppHighlighter::highlightBlock(text);
+        }
+    };
+
+    QTextDocument document;
+    Counting highlighter{&document};
+};
+
+QTextBlock block(const QTextDocument& document, int number) {
+    return document.findBlockByNumber(number);
+}
+
+TEST(VisibleColouring, ALoadedTextIsColouredWhereItIsShownWithTheStatesOfTheLinesAbove) {
+    CountedDocument counted;
+    QTextDocument& document = counted.document;
+    const QString text = "/* opened\n" + lines(30000, "int x;") + "\n*/\n" + lines(30000, "int y;");
+    document.setPlainText(text);
+    counted.highlighter.takeStatesFrom(text);
+    // A change colours at once no more than its bounded share of lines.
+    EXPECT_EQ(roleAt(document, 10, 0), Role::Comment);
+    EXPECT_FALSE(roleAt(document, 20000, 0).has_value());
+
+    counted.highlighter.lines = 0;
+    counted.highlighter.colour(block(document, 20000), block(document, 20010));
+    EXPECT_EQ(roleAt(document, 20005, 0), Role::Comment);
+    counted.highlighter.colour(block(document, 50000), block(document, 50010));
+    EXPECT_EQ(roleAt(document, 50005, 0), Role::Type);
+    EXPECT_EQ(counted.highlighter.lines, 22);  // the lines shown, and nothing above them
+}
+
+TEST(VisibleColouring, AnEditFarAboveIsCarriedDownWhenTheLinesAreShown) {
+    CountedDocument counted;
+    QTextDocument& document = counted.document;
+    const QString text = lines(50000, "int x;");
+    document.setPlainText(text);
+    counted.highlighter.takeStatesFrom(text);
+
+    QTextCursor(&document).insertText("/*");
+    EXPECT_EQ(roleAt(document, VisibleLinesHighlighter::kEagerLines - 1, 0), Role::Comment);
+    counted.highlighter.colour(block(document, 40000), block(document, 40000));
+    EXPECT_EQ(roleAt(document, 40000, 0), Role::Comment);
+
+    // Closing it again: the lines below end as they did before the comment, so their states
+    // hold again as soon as the edited line's end state is known.
+    QTextCursor cursor(&document);
+    cursor.movePosition(QTextCursor::Right, QTextCursor::KeepAnchor, 2);
+    cursor.removeSelectedText();
+    counted.highlighter.colour(block(document, 45000), block(document, 45000));
+    counted.highlighter.lines = 0;
+    QTextCursor(block(document, 10)).insertText("x");
+    counted.highlighter.colour(block(document, 49990), block(document, 49990));
+    EXPECT_LE(counted.highlighter.lines, 4);
+    EXPECT_EQ(roleAt(document, 49990, 0), Role::Type);
+}
+
+TEST(VisibleColouring, APaneColoursTheLinesItPaints) {
+    TextPane pane;
+    pane.resize(400, 200);
+    pane.setWholeText("/*\n" + lines(20000, "int x;") + "\n*/\n" + lines(100, "int y;"));
+    pane.show();
+    QApplication::processEvents();
+    EXPECT_EQ(roleAt(*pane.document(), 1, 0), Role::Comment);
+
+    pane.verticalScrollBar()->setValue(pane.verticalScrollBar()->maximum());
+    pane.viewport()->repaint();
+    const int last = pane.document()->blockCount() - 1;
+    EXPECT_EQ(roleAt(*pane.document(), last, 0), Role::Type);
+    EXPECT_FALSE(roleAt(*pane.document(), 10000, 0).has_value());  // never shown
+}
+
+// ---- Layout ------------------------------------------------------------------------------------
+
+TEST(PaneLayout, LinesTakeTheToolkitsGeometry) {
+    const QString text = "short\n" + QString(300, QLatin1Char('w')) + "\n\tindented\n";
+    TextPane pane;
+    QPlainTextEdit plain;
+    plain.setLineWrapMode(QPlainTextEdit::NoWrap);
+    plain.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    plain.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    plain.setFont(pane.font());
+    for (QPlainTextEdit* edit : std::initializer_list<QPlainTextEdit*>{&pane, &plain}) {
+        edit->resize(300, 200);
+        edit->setPlainText(text);
+        edit->show();
+    }
+    QApplication::processEvents();
+    auto* paneLayout = pane.document()->documentLayout();
+    auto* plainLayout = plain.document()->documentLayout();
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(paneLayout->blockBoundingRect(block(*pane.document(), i)),
+                  plainLayout->blockBoundingRect(block(*plain.document(), i)))
+            << "line " << i;
+    }
+    EXPECT_EQ(paneLayout->documentSize(), plainLayout->documentSize());
+    EXPECT_EQ(pane.horizontalScrollBar()->maximum(), plain.horizontalScrollBar()->maximum());
+}
+
+TEST(PaneLayout, ANarrowerWidestLineKeepsTheWidthAndAWidthChangeKeepsTheLines) {
+    TextPane pane;
+    pane.resize(300, 200);
+    pane.setWholeText(lines(2000, "int value = 1;") + "\n" + QString(200, QLatin1Char('w')));
+    pane.show();
+    pane.verticalScrollBar()->setValue(pane.verticalScrollBar()->maximum());
+    QApplication::processEvents();
+    const qreal width = pane.document()->documentLayout()->documentSize().width();
+
+    QTextCursor cursor(pane.document()->lastBlock());
+    cursor.deleteChar();
+    QApplication::processEvents();
+    EXPECT_EQ(pane.document()->documentLayout()->documentSize().width(), width);
+
+    // No new width reaches the lines: the ones shown keep their layout.
+    const QTextBlock shown = pane.cursorForPosition(QPoint(1, 1)).block();
+    ASSERT_GT(shown.layout()->lineCount(), 0);
+    pane.resize(500, 200);
+    EXPECT_GT(shown.layout()->lineCount(), 0);
+    EXPECT_EQ(pane.horizontalScrollBar()->maximum(), int(width) - pane.viewport()->width());
+}
+
+}  // namespace
+}  // namespace tav::testing
