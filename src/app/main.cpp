@@ -2,8 +2,10 @@
 // window closes. An error that reaches the loop is shown and the program goes on.
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 #include <exception>
 
+#include "app/app_style.h"
 #include "app/tav_main_form.h"
 #include "dialogs/dialogs.h"
 #include "platform/qt_platform.h"
@@ -32,6 +34,7 @@ public:
 
 int main(int argc, char* argv[]) {
     TavApplication app(argc, argv);
+    QApplication::setStyle(new TavStyle);
     QApplication::setApplicationName(QStringLiteral("Tavrin"));
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
     QApplication::setDesktopFileName(QStringLiteral("tavrin"));
@@ -40,8 +43,18 @@ int main(int argc, char* argv[]) {
         TTavMainForm mainForm(platform);
         TavMainForm = &mainForm;
         QApplication::setWindowIcon(mainForm.windowIcon());
-        createDialogs(platform);
         mainForm.show();
+        // The dialogs are made by the event loop's first pass, before the window can take any
+        // input, so that the main window appears without waiting for them. For start-up
+        // measurements, TAVRIN_EXIT_WHEN_SHOWN=1 makes the program end instead, once that pass
+        // (which paints the window) is over, and without any question.
+        const bool exitWhenShown = qEnvironmentVariableIntValue("TAVRIN_EXIT_WHEN_SHOWN") == 1;
+        QTimer::singleShot(0, &app, [&platform, exitWhenShown] {
+            if (exitWhenShown)
+                QCoreApplication::exit(0);
+            else if (!AboutBox)
+                createDialogs(platform);
+        });
         const int result = QApplication::exec();
         destroyDialogs();
         TavMainForm = nullptr;
