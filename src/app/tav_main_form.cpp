@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 #include <exception>
 
-#include "dialogs/pictures.h"
 #include "dialogs/dialogs.h"
+#include "dialogs/pictures.h"
 #include "document/child_form.h"
 
 TTavMainForm* TavMainForm = nullptr;
@@ -142,8 +142,7 @@ void TTavMainForm::buildMenus() {
     connect(AddDataMember1, &QAction::triggered, this, &TTavMainForm::AddDataMember1Click);
     connect(AddCopyConstructor1, &QAction::triggered, this,
             &TTavMainForm::AddCopyConstructor1Click);
-    connect(AddMemberFunction1, &QAction::triggered, this,
-            &TTavMainForm::AddMemberFunction1Click);
+    connect(AddMemberFunction1, &QAction::triggered, this, &TTavMainForm::AddMemberFunction1Click);
     connect(AddOperator1, &QAction::triggered, this, &TTavMainForm::AddOperator1Click);
     connect(Tile1, &QAction::triggered, this, &TTavMainForm::Tile1Click);
     connect(Cascade1, &QAction::triggered, this, &TTavMainForm::Cascade1Click);
@@ -228,8 +227,8 @@ void TTavMainForm::buildToolBar() {
 // ---- Document controls -----------------------------------------------------------------------
 
 void TTavMainForm::enableDocumentControls() {
-    for (QAction* a : {Save, SaveAs, Data->menuAction(), Functions->menuAction(),
-                       Classes->menuAction()})
+    for (QAction* a :
+         {Save, SaveAs, Data->menuAction(), Functions->menuAction(), Classes->menuAction()})
         a->setEnabled(true);
     for (QWidget* w : std::initializer_list<QWidget*>{FunctionsCombo, SaveBitBtn, DataBitBtn,
                                                       FunctionBitBtn, OperatorBitBtn})
@@ -294,6 +293,9 @@ TChildForm* TTavMainForm::createDocument() {
 
 void TTavMainForm::runCommand(const std::function<void()>& command) {
     try {
+        // Start-up makes the dialogs right after the window is shown; a command that comes
+        // before that finds them made here.
+        if (!AboutBox) createDialogs(platform_);
         command();
     } catch (const std::exception& error) {
         platform_.message(this, QString::fromUtf8(error.what()), tav::MessageIcon::Error);
@@ -372,7 +374,9 @@ void TTavMainForm::Contents1Click() {
 
 void TTavMainForm::Index1Click() { Contents1Click(); }
 
-void TTavMainForm::About1Click() { platform_.runModal(AboutBox); }
+void TTavMainForm::About1Click() {
+    runCommand([this] { platform_.runModal(AboutBox); });
+}
 
 void TTavMainForm::FunctionsComboEnter() {
     runCommand([this] {

@@ -14,8 +14,8 @@ namespace {
 
 using MainWindow = AppFixture;
 
-const QStringList kTen = {"Save",       "SaveBitBtn",     "SaveAs",         "Data",
-                          "Functions",  "Classes",        "FunctionsCombo", "DataBitBtn",
+const QStringList kTen = {"Save",           "SaveBitBtn",    "SaveAs",         "Data",
+                          "Functions",      "Classes",       "FunctionsCombo", "DataBitBtn",
                           "FunctionBitBtn", "OperatorBitBtn"};
 
 QStringList enabledOf(const TTavMainForm& form) {
@@ -28,8 +28,8 @@ QStringList enabledOf(const TTavMainForm& form) {
 void moveMouseOverWorkspace(TTavMainForm& form) {
     QWidget* viewport = form.MdiArea->viewport();
     const QPointF at(10, 10);
-    QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(viewport, &move);
 }
 
@@ -119,7 +119,7 @@ TEST_F(MainWindow, MouseOverTheEmptyWorkspaceDisablesTheTenOnlyWithoutWindows) {
     doc->close();
     settle();
     EXPECT_EQ(enabledOf(*main), kTen);  // nothing changes until the mouse moves
-    main->AddCopyConstructor1Click();  // no document: nothing happens
+    main->AddCopyConstructor1Click();   // no document: nothing happens
     moveMouseOverWorkspace(*main);
     EXPECT_TRUE(enabledOf(*main).isEmpty());
     EXPECT_TRUE(main->New1->isEnabled());
@@ -231,7 +231,7 @@ TEST_F(MainWindow, TypingAfterASaveSwitchesSaveOnAgain) {
     ASSERT_TRUE(doc->SaveClass());
     EXPECT_FALSE(main->Save->isEnabled());
     EXPECT_FALSE(doc->Modified);
-    EXPECT_TRUE(doc->close());  // unchanged: no question
+    EXPECT_TRUE(doc->close());                // unchanged: no question
     EXPECT_EQ(platform.messages.size(), 1u);  // only the first-save message
     doc = newClass("Typed");
     ASSERT_TRUE(doc->SaveClass());
@@ -357,6 +357,24 @@ TEST_F(MainWindow, MemberCommandsWithoutADocumentDoNothing) {
     main->SaveAsClick();
     EXPECT_TRUE(platform.modalRuns.empty());
     EXPECT_TRUE(platform.messages.empty());
+}
+
+}  // namespace
+}  // namespace tav::testing
+
+namespace tav::testing {
+namespace {
+
+TEST_F(AppFixture, ACommandBeforeTheDialogsExistMakesThemFirst) {
+    destroyDialogs();
+    platform.modalScripts.push_back([](QDialog* dialog) {
+        EXPECT_EQ(dialog, NewClassDlg);
+        return ModalCancel;
+    });
+    main->New1Click();
+    ASSERT_NE(NewClassDlg, nullptr);
+    EXPECT_NE(AboutBox, nullptr);
+    ASSERT_EQ(platform.modalRuns.size(), 1u);
 }
 
 }  // namespace
