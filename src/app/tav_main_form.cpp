@@ -293,9 +293,6 @@ TChildForm* TTavMainForm::createDocument() {
 
 void TTavMainForm::runCommand(const std::function<void()>& command) {
     try {
-        // Start-up makes the dialogs right after the window is shown; a command that comes
-        // before that finds them made here.
-        if (!AboutBox) createDialogs(platform_);
         command();
     } catch (const std::exception& error) {
         platform_.message(this, QString::fromUtf8(error.what()), tav::MessageIcon::Error);
@@ -304,6 +301,7 @@ void TTavMainForm::runCommand(const std::function<void()>& command) {
 
 void TTavMainForm::onDocument(void (TChildForm::*operation)()) {
     runCommand([this, operation] {
+        ensureDialogs();
         if (TChildForm* document = activeDocument()) (document->*operation)();
     });
 }
@@ -319,8 +317,17 @@ void TTavMainForm::onSubWindowActivated(QMdiSubWindow* window) {
 
 // ---- Commands --------------------------------------------------------------------------------
 
+void TTavMainForm::ensureDialogs() {
+    // Start-up makes the dialogs right after the window is shown; a command that needs one
+    // before that makes them here.
+    if (!AboutBox) createDialogs(platform_);
+}
+
 void TTavMainForm::New1Click() {
-    runCommand([this] { createDocument()->NewClass(); });
+    runCommand([this] {
+        ensureDialogs();
+        createDocument()->NewClass();
+    });
 }
 
 void TTavMainForm::Open1Click() {
@@ -375,7 +382,10 @@ void TTavMainForm::Contents1Click() {
 void TTavMainForm::Index1Click() { Contents1Click(); }
 
 void TTavMainForm::About1Click() {
-    runCommand([this] { platform_.runModal(AboutBox); });
+    runCommand([this] {
+        ensureDialogs();
+        platform_.runModal(AboutBox);
+    });
 }
 
 void TTavMainForm::FunctionsComboEnter() {

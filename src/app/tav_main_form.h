@@ -106,6 +106,7 @@ private:
     void FormResize();
     // Runs a command; an error it raises is shown and the program goes on.
     void runCommand(const std::function<void()>& command);
+    void ensureDialogs();
     void onDocument(void (TChildForm::*operation)());
     void onSubWindowActivated(QMdiSubWindow* window);
     void onFunctionsTextEdited(const QString& text);
