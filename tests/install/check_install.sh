@@ -35,15 +35,17 @@ grep -qx 'Icon=tavrin' "$desktop" || fail "the desktop entry does not name the t
 [ -s "$icon" ] || fail "no icon at $datadir/icons/hicolor/scalable/apps/tavrin.svg"
 grep -q '<svg' "$icon" || fail "the icon is not an SVG image"
 
-# The installed program comes up on a real (virtual) display and keeps running.
+# The installed program comes up on a real (virtual) display, keeps running, and finds its help:
+# F1 opens the help viewer at the contents (a missing help file would show a message instead).
 env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  fail() { echo "check_install: $*" >&2; kill "$pid" 2>/dev/null; exit 1; }
   "$1" & pid=$!
-  sleep 2
-  if ! kill -0 "$pid" 2>/dev/null; then
-    status=0; wait "$pid" || status=$?
-    echo "check_install: the installed program ended early with status $status" >&2
-    exit 1
-  fi
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Tavrin 1\.1$" | head -n 1) \
+    || fail "the installed program showed no main window"
+  kill -0 "$pid" 2>/dev/null || fail "the installed program ended early"
+  xdotool mousemove --sync --window "$window" 300 200 click 1 key F1
+  timeout 10 xdotool search --sync --onlyvisible --name "^Tavrin Help - " >/dev/null \
+    || fail "the installed program did not find its help file"
   kill "$pid"; wait "$pid" || true
 ' check_install "$program"
 echo "check_install: ok"
