@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "app_fixture.h"
+#include "counting_highlighter.h"
 #include "document/cpp_highlighter.h"
 
 namespace tav::testing {
@@ -100,18 +101,6 @@ TEST(Highlighter, OpeningAndClosingACommentRecoloursTheLinesBelow) {
     cursor.deletePreviousChar();
     EXPECT_EQ(roleOf(document, 199, "int"), Role::Type);
 }
-
-class CountingHighlighter : public CppHighlighter {
-public:
-    using CppHighlighter::CppHighlighter;
-    int lines = 0;
-
-protected:
-    void highlightBlock(const QString& text) override {
-        ++lines;
-        CppHighlighter::highlightBlock(text);
-    }
-};
 
 TEST(Highlighter, TypingInALargeDocumentRecoloursOnlyTheEditedLines) {
     PaneDocument document;

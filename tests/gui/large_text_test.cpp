@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "app_fixture.h"
+#include "counting_highlighter.h"
 #include "document/cpp_highlighter.h"
 
 namespace tav::testing {
@@ -111,20 +112,8 @@ TEST(PaneReading, WalksTheSameLinesWithAndWithoutAReadingCopy) {
 struct CountedDocument {
     CountedDocument() { document.setDocumentLayout(new QPlainTextDocumentLayout(&document)); }
 
-    class Counting : public CppHighlighter {
-    public:
-        using CppHighlighter::CppHighlighter;
-        int lines = 0;
-
-    protected:
-        void highlightBlock(const QString& text) override {
-            ++lines;
-            CppHighlighter::highlightBlock(text);
-        }
-    };
-
     QTextDocument document;
-    Counting highlighter{&document};
+    CountingHighlighter highlighter{&document};
 };
 
 QTextBlock block(const QTextDocument& document, int number) {
