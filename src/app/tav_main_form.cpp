@@ -13,6 +13,7 @@
 #include <exception>
 
 #include "dialogs/dialogs.h"
+#include "dialogs/editable_combo.h"
 #include "dialogs/pictures.h"
 #include "document/child_form.h"
 
@@ -204,10 +205,9 @@ void TTavMainForm::buildToolBar() {
         b->setEnabled(false);
 
     auto combo = [this](const char* name, int left, int top, int width, const QString& text) {
-        auto* c = new QComboBox(Panel1);
+        QComboBox* c = tav::newEditableComboBox(Panel1);
         c->setObjectName(QString::fromLatin1(name));
         c->setAccessibleName(QString::fromLatin1(name));
-        c->setEditable(true);
         c->setInsertPolicy(QComboBox::NoInsert);
         c->setGeometry(left, top, width, 21);
         c->setEditText(text);

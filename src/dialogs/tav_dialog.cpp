@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "dialogs/editable_combo.h"
+
 QFont TTavDialog::dialogFont() {
     // The dialogs' fixed sizes were made for a narrow font: prefer narrow sans-serif fonts
     // where "MS Sans Serif" is missing, so that every caption fits its control.
@@ -101,8 +103,7 @@ QLineEdit* TTavDialog::addEdit(const char* name, const QString& text, const QRec
 
 QComboBox* TTavDialog::addComboBox(const char* name, const QString& text, const QStringList& items,
                                    const QRect& geometry) {
-    auto* combo = placed(new QComboBox(this), name, QString::fromLatin1(name), geometry);
-    combo->setEditable(true);
+    auto* combo = placed(tav::newEditableComboBox(this), name, QString::fromLatin1(name), geometry);
     combo->setInsertPolicy(QComboBox::NoInsert);
     // Without a completer nothing is completed while typing and a typed text is never replaced
     // by a list entry that differs from it in letter case.
