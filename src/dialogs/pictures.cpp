@@ -2,9 +2,11 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 #include <string>
+#include <utility>
 
 namespace tav {
 
@@ -34,15 +36,20 @@ QColor colourOf(char code) {
 }
 
 // Paints the art with every art pixel a square of scale x scale screen pixels. The pixels are
-// written directly: the program draws its pictures while it starts.
+// written directly, one colour look-up per art pixel: the program draws its pictures while it
+// starts.
 QPixmap paint(const PixelArt& art, int scale) {
-    QImage image(kSide * scale, kSide * scale, QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < kSide * scale; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < kSide * scale; ++x)
-            line[x] = qPremultiply(colourOf(art[y / scale][x / scale]).rgba());
+    const int side = kSide * scale;
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    for (int row = 0; row < kSide; ++row) {
+        auto* first = reinterpret_cast<QRgb*>(image.scanLine(row * scale));
+        for (int column = 0; column < kSide; ++column)
+            std::fill_n(first + column * scale, scale,
+                        qPremultiply(colourOf(art[row][column]).rgba()));
+        for (int copy = 1; copy < scale; ++copy)
+            std::copy_n(first, side, reinterpret_cast<QRgb*>(image.scanLine(row * scale + copy)));
     }
-    return QPixmap::fromImage(image);
+    return QPixmap::fromImage(std::move(image));
 }
 
 constexpr bool isSquare(const PixelArt& art) {
