@@ -38,6 +38,15 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tavrin"));
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
     QApplication::setDesktopFileName(QStringLiteral("tavrin"));
+    // The windows are laid out for 8-point text. As the default font, it is also the font in
+    // which every text field makes its first layout, before it takes its window's font: with a
+    // larger default, start-up would load a second size of the font for that alone. The
+    // captions, menus and messages are plain text that needs no shaping (kerning, ligatures);
+    // text in a script that needs it is still shaped.
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    QApplication::setFont(font);
     try {
         tav::QtPlatform platform;
         TTavMainForm mainForm(platform);
