@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
+#include "app/bold_caption_button.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/editable_combo.h"
 #include "dialogs/pictures.h"
@@ -160,8 +161,8 @@ void TTavMainForm::buildMenus() {
 }
 
 void TTavMainForm::buildToolBar() {
-    auto button = [this](const char* name, int left, int width, void (TTavMainForm::*handler)()) {
-        auto* b = new QToolButton(Panel1);
+    auto button = [this](QToolButton* b, const char* name, int left, int width,
+                         void (TTavMainForm::*handler)()) {
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(left, 5, width, 24);
         b->setFocusPolicy(Qt::NoFocus);
@@ -178,9 +179,6 @@ void TTavMainForm::buildToolBar() {
     auto text = [](QToolButton* b, const QString& caption) {
         b->setText(caption);
         b->setAccessibleName(caption);
-        QFont font = b->font();
-        font.setBold(true);
-        b->setFont(font);
         QPalette palette = b->palette();
         // Navy while enabled only: a disabled button keeps the style's grey text, as the
         // picture buttons keep their grey pictures.
@@ -189,17 +187,20 @@ void TTavMainForm::buildToolBar() {
         b->setPalette(palette);
     };
 
-    BitBtn1 = button("BitBtn1", 8, 24, &TTavMainForm::New1Click);
+    BitBtn1 = button(new QToolButton(Panel1), "BitBtn1", 8, 24, &TTavMainForm::New1Click);
     picture(BitBtn1, tav::newPicture(), QStringLiteral("New"));
-    BitBtn2 = button("BitBtn2", 33, 24, &TTavMainForm::Open1Click);
+    BitBtn2 = button(new QToolButton(Panel1), "BitBtn2", 33, 24, &TTavMainForm::Open1Click);
     picture(BitBtn2, tav::openPicture(), QStringLiteral("Open"));
-    SaveBitBtn = button("SaveBitBtn", 58, 24, &TTavMainForm::SaveClick);
+    SaveBitBtn = button(new QToolButton(Panel1), "SaveBitBtn", 58, 24, &TTavMainForm::SaveClick);
     picture(SaveBitBtn, tav::savePicture(), QStringLiteral("Save"));
-    DataBitBtn = button("DataBitBtn", 95, 32, &TTavMainForm::AddDataMember1Click);
+    DataBitBtn = button(new tav::BoldCaptionButton(Panel1), "DataBitBtn", 95, 32,
+                        &TTavMainForm::AddDataMember1Click);
     text(DataBitBtn, QStringLiteral("int i"));
-    FunctionBitBtn = button("FunctionBitBtn", 127, 32, &TTavMainForm::AddMemberFunction1Click);
+    FunctionBitBtn = button(new tav::BoldCaptionButton(Panel1), "FunctionBitBtn", 127, 32,
+                            &TTavMainForm::AddMemberFunction1Click);
     text(FunctionBitBtn, QStringLiteral("f ()"));
-    OperatorBitBtn = button("OperatorBitBtn", 160, 32, &TTavMainForm::AddOperator1Click);
+    OperatorBitBtn = button(new tav::BoldCaptionButton(Panel1), "OperatorBitBtn", 160, 32,
+                            &TTavMainForm::AddOperator1Click);
     text(OperatorBitBtn, QStringLiteral("op []"));
     for (QToolButton* b : {SaveBitBtn, DataBitBtn, FunctionBitBtn, OperatorBitBtn})
         b->setEnabled(false);

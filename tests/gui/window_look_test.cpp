@@ -29,12 +29,16 @@ TEST_F(WindowLook, HeaderPaneStartsAt57PixelsAboveTheSplitterAndTheSource) {
     EXPECT_EQ(document->HeaderMemo->height(), 57);
 }
 
+// Pixels of navy ink: the text is smoothed, so its pixels are navy blended with the button's
+// grey, all of them far bluer than red or green (the grey of disabled text is none of them).
 int navyPixels(QWidget* widget) {
     const QImage image = widget->grab().toImage();
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) == QColor(0, 0, 128)) ++count;
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            if (colour.blue() - colour.red() > 40 && colour.blue() - colour.green() > 40) ++count;
+        }
     return count;
 }
 
@@ -46,6 +50,20 @@ TEST_F(WindowLook, TextButtonsAreNavyOnlyWhileEnabled) {
     main->enableDocumentControls();
     for (QToolButton* button : {main->DataBitBtn, main->FunctionBitBtn, main->OperatorBitBtn})
         EXPECT_GT(navyPixels(button), 0) << button->text().toStdString();
+}
+
+// The captions are bold without a bold font: more ink than the same caption, font and colours
+// on a plain tool button.
+TEST_F(WindowLook, TextButtonCaptionsAreBolderThanTheirFont) {
+    main->enableDocumentControls();
+    for (QToolButton* button : {main->DataBitBtn, main->FunctionBitBtn, main->OperatorBitBtn}) {
+        QToolButton plain;
+        plain.setFont(button->font());
+        plain.setPalette(button->palette());
+        plain.setText(button->text());
+        plain.resize(button->size());
+        EXPECT_GT(navyPixels(button), navyPixels(&plain) * 5 / 4) << button->text().toStdString();
+    }
 }
 
 }  // namespace
