@@ -1,4 +1,5 @@
 // Saving, saving as and opening class files, through the windows and real files.
+#include <QAbstractItemView>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
@@ -93,7 +94,8 @@ TEST_F(ClassFiles, SaveAsWritesCopiesAndChangesNothingOfTheDocument) {
     const std::vector<Case> cases = {
         {d + "Copy.cpp", d + "Copy"},
         {d + "Bare", d + "Bare"},
-        {d + "proj.old" + QDir::separator() + "Inner", d + "proj.old" + QDir::separator() + "Inner"},
+        {d + "proj.old" + QDir::separator() + "Inner",
+         d + "proj.old" + QDir::separator() + "Inner"},
         {d + "two.dots.h", d + "two.dots"},
     };
     for (const Case& c : cases) {
@@ -154,7 +156,8 @@ protected:
 };
 
 TEST_F(OpenClass, EitherFileOfAPairOpensBoth) {
-    for (const QString& chosen : {base + "Shape.h", base + "Shape.cpp", base + "Shape.x", base + "Shape"}) {
+    for (const QString& chosen :
+         {base + "Shape.h", base + "Shape.cpp", base + "Shape.x", base + "Shape"}) {
         TChildForm* doc = open(chosen);
         ASSERT_NE(doc, nullptr);
         EXPECT_EQ(doc->ClassName, "Shape") << chosen.toStdString();
@@ -168,8 +171,7 @@ TEST_F(OpenClass, EitherFileOfAPairOpensBoth) {
         EXPECT_TRUE(doc->FirstSave);
     }
     EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(platform.openFilters.front(),
-              "C++ Source (*.cpp;*.h)|*.cpp;*.h|Any File (*.*)|*.*");
+    EXPECT_EQ(platform.openFilters.front(), "C++ Source (*.cpp;*.h)|*.cpp;*.h|Any File (*.*)|*.*");
     EXPECT_EQ(main->FunctionsCombo->count(), 3);
     EXPECT_EQ(main->FunctionsCombo->currentIndex(), -1);
     EXPECT_EQ(main->FunctionsCombo->itemText(1), "void Shape::Draw(int x)");
@@ -216,8 +218,8 @@ TEST_F(OpenClass, UnreadableHeaderStopsBeforeTheSource) {
 TEST_F(OpenClass, OpenedFilesSaveBackByteForByte) {
     const std::vector<QByteArray> texts = {
         "class Keep\r\n{\r\n};\r\n",
-        "class Keep\r\n{\r\n};",                        // no final line break
-        "class Keep // caf\xe9 \xa0 na\xefve\r\n",       // Latin-1 bytes
+        "class Keep\r\n{\r\n};",                           // no final line break
+        "class Keep // caf\xe9 \xa0 na\xefve\r\n",         // Latin-1 bytes
         "class Keep // caf\xc3\xa9 \xe2\x82\xac\r\n\r\n",  // UTF-8 text
         "",
     };
@@ -283,6 +285,23 @@ TEST_F(OpenClass, ChoosingAnEntrySelectsItsFirstOccurrence) {
     EXPECT_EQ(cursor.selectionStart(), 4 + 1 + 2);  // Qt counts one character per line break
     EXPECT_EQ(cursor.selectedText(), "Foo::Foo()");
     EXPECT_TRUE(platform.messages.empty());
+}
+
+// The drop-down list is built when it first drops down; an entry picked there navigates too.
+TEST_F(OpenClass, AnEntryPickedInTheDroppedDownListSelectsIt) {
+    writeBytes(base + "Drop.h", "class Foo\r\n");
+    writeBytes(base + "Drop.cpp", "Foo::Foo()\r\nvoid Foo::Bar()\r\n");
+    TChildForm* doc = open(base + "Drop.cpp");
+    ASSERT_EQ(main->FunctionsCombo->count(), 2);
+    main->FunctionsCombo->showPopup();
+    QAbstractItemView* list = main->FunctionsCombo->view();
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_EQ(list->model()->rowCount(), 2);
+    list->setCurrentIndex(list->model()->index(1, 0));
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(main->FunctionsCombo->currentIndex(), 1);
+    EXPECT_EQ(doc->SourceMemo->textCursor().selectedText(), "void Foo::Bar()");
 }
 
 TEST_F(OpenClass, AnEntryNotInTheSourceReportsAndChangesNothing) {
