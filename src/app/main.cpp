@@ -42,10 +42,13 @@ int main(int argc, char* argv[]) {
     // which every text field makes its first layout, before it takes its window's font: with a
     // larger default, start-up would load a second size of the font for that alone. The
     // captions, menus and messages are plain text that needs no shaping (kerning, ligatures);
-    // text in a script that needs it is still shaped.
+    // text in a script that needs it is still shaped. Full hinting keeps small text crisp and
+    // uses the font's own hints, where lighter hinting first has the automatic hinter analyse
+    // the whole font.
     QFont font = QApplication::font();
     font.setPointSize(8);
     font.setStyleStrategy(QFont::PreferNoShaping);
+    font.setHintingPreference(QFont::PreferFullHinting);
     QApplication::setFont(font);
     try {
         tav::QtPlatform platform;
