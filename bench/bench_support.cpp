@@ -3,6 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -18,7 +20,7 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "app/tav_main_form.h"
+#include "app/app_windows.h"
 #include "dialogs/dialogs.h"
 #include "document/child_form.h"
 #include "platform/scripted_platform.h"
@@ -190,27 +192,28 @@ QString programDirectory() { return QCoreApplication::applicationDirPath(); }
 // ---- Workspace ---------------------------------------------------------------------------------
 
 Workspace::Workspace() : platform_(std::make_unique<tav::ScriptedPlatform>()) {
-    main_ = std::make_unique<TTavMainForm>(*platform_);
-    TavMainForm = main_.get();
-    createDialogs(*platform_);
+    windows_ = std::make_unique<tav::AppWindows>(*platform_);
+    main_ = windows_->TavMainForm.get();
+    windows_->makeDialogs();
     main_->show();
     settle();
 }
 
 Workspace::~Workspace() {
     for (TChildForm* document : main_->documents()) document->Modified = false;
-    main_.reset();
-    TavMainForm = nullptr;
-    destroyDialogs();
+    windows_.reset();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+tav::Dialogs& Workspace::dialogs() { return windows_->dialogs(); }
+
 TChildForm* Workspace::newSkeleton(const QString& name) {
     const QString directory = largePair().directory;
-    platform_->modalScripts.push_back([name, directory](QDialog*) {
-        NewClassDlg->Name->setText(name);
-        NewClassDlg->Normal->setChecked(true);
-        NewClassDlg->setDirectory(directory);
+    platform_->modalScripts.push_back([name, directory](QDialog* shown) {
+        auto* dialog = static_cast<TNewClassDlg*>(shown);
+        dialog->Name->setText(name);
+        dialog->Normal->setChecked(true);
+        dialog->setDirectory(directory);
         return tav::ModalOk;
     });
     main_->New1Click();
@@ -282,9 +285,9 @@ int runMemoryChild(int argc, char** argv) {
     QApplication app(qtArgc, argv);
     if (mode == "tavrin") {
         tav::ScriptedPlatform platform;
-        TTavMainForm main(platform);
-        TavMainForm = &main;
-        createDialogs(platform);
+        tav::AppWindows windows(platform);
+        TTavMainForm& main = windows.main();
+        windows.makeDialogs();
         main.show();
         settle();
         platform.openFiles.push_back(header);

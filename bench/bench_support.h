@@ -18,8 +18,10 @@ class TChildForm;
 class TTavMainForm;
 
 namespace tav {
+class AppWindows;
+class Dialogs;
 class ScriptedPlatform;
-}
+}  // namespace tav
 
 namespace tavbench {
 
@@ -67,6 +69,7 @@ public:
     ~Workspace();
 
     TTavMainForm& main() { return *main_; }
+    tav::Dialogs& dialogs();
     tav::ScriptedPlatform& platform() { return *platform_; }
 
     // A new class window holding the generated skeleton (20-line header, 30-line source).
@@ -86,7 +89,8 @@ private:
     TChildForm* opened(const ClassPair& pair);
 
     std::unique_ptr<tav::ScriptedPlatform> platform_;
-    std::unique_ptr<TTavMainForm> main_;
+    std::unique_ptr<tav::AppWindows> windows_;
+    TTavMainForm* main_ = nullptr;
     TChildForm* large_ = nullptr;
     TChildForm* small_ = nullptr;
     TChildForm* skeleton_ = nullptr;

@@ -63,10 +63,11 @@ void openBarePanes(benchmark::State& state, const char* figure) {
 
 // ---- Insert a data member ----------------------------------------------------------------------
 
-int scriptDataMember(QDialog*) {
-    InputDataDlg->Private->setChecked(true);
-    InputDataDlg->Type->setEditText(QStringLiteral("int"));
-    InputDataDlg->Name->setText(QStringLiteral("benchMember"));
+int scriptDataMember(QDialog* shown) {
+    auto* dialog = static_cast<TInputDataDlg*>(shown);
+    dialog->Private->setChecked(true);
+    dialog->Type->setEditText(QStringLiteral("int"));
+    dialog->Name->setText(QStringLiteral("benchMember"));
     return tav::ModalOk;
 }
 
@@ -94,13 +95,14 @@ void insertMember(benchmark::State& state, const char* figure, Document which) {
 
 // ---- Add a member function ---------------------------------------------------------------------
 
-int scriptFunction(QDialog*) {
-    InputFunctionDlg->Public->setChecked(true);
-    InputFunctionDlg->Virtual->setChecked(false);
-    InputFunctionDlg->PureVirtual->setChecked(false);
-    InputFunctionDlg->Type->setEditText(QStringLiteral("void"));
-    InputFunctionDlg->Name->setText(QStringLiteral("BenchFunction"));
-    InputFunctionDlg->Arguments->setEditText(QStringLiteral("(int a)"));
+int scriptFunction(QDialog* shown) {
+    auto* dialog = static_cast<TInputFunctionDlg*>(shown);
+    dialog->Public->setChecked(true);
+    dialog->Virtual->setChecked(false);
+    dialog->PureVirtual->setChecked(false);
+    dialog->Type->setEditText(QStringLiteral("void"));
+    dialog->Name->setText(QStringLiteral("BenchFunction"));
+    dialog->Arguments->setEditText(QStringLiteral("(int a)"));
     return tav::ModalOk;
 }
 

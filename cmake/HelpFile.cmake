@@ -16,7 +16,7 @@ if(TARGET tavrin)
   # (wherever the tree was installed or packaged), then where this prefix installs it.
   file(RELATIVE_PATH TAVRIN_HELP_RELATIVE_DIR ${CMAKE_INSTALL_FULL_BINDIR}
        ${CMAKE_INSTALL_FULL_DATADIR}/tavrin)
-  target_compile_definitions(tavrin_ui PRIVATE
+  target_compile_definitions(tavrin_platform PRIVATE
     TAVRIN_HELP_RELATIVE_DIR="${TAVRIN_HELP_RELATIVE_DIR}"
     TAVRIN_HELP_INSTALL_DIR="${CMAKE_INSTALL_FULL_DATADIR}/tavrin")
 endif()

@@ -37,10 +37,6 @@ void checkDecoding(std::string_view bytes) {
     // one '\n'.
     require(*characters == tav::fuzz::bytesAsCodePoints(replaceBreaks(bytes, "\n")),
             "the text holds the file's characters with '\\n' breaks");
-
-    const tav::SplitText split = tav::splitLines(file.text);
-    require(tav::joinLines(split.lines, split.endsWithBreak) == file.text,
-            "joining the split lines gives the text back");
 }
 
 }  // namespace

@@ -8,9 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "document/skeleton.h"
 #include "fuzz_support.h"
+#include "members/definition_block.h"
 #include "members/members.h"
+#include "members/skeleton.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 // Text search: source lines and a text from the fuzz input, both made valid UTF-8 (a pane holds
 // nothing else). Half the time the text is cut out of one of the lines, so it is often found.
-// Positions are checked in code points.
+// Positions are checked in code points, and the search over the same lines held in one piece
+// must agree.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -43,6 +44,25 @@ void checkPosition(const std::vector<std::u32string>& lines, const std::u32strin
     require(found->length == text.size(), "the length is the text's in code points");
 }
 
+// The same lines held in one piece, '\n' after each, as a text pane's reading copy holds them:
+// the search takes its one-find path over it.
+class JoinedLines final : public tav::LineList {
+public:
+    explicit JoinedLines(const std::vector<std::string>& lines) : count_(lines.size()) {
+        for (const std::string& line : lines) text_ += line + '\n';
+    }
+    std::size_t count() const override { return count_; }
+    std::string line(std::size_t) const override { return {}; }
+    void insert(std::size_t, const std::string&) override {}
+    void append(const std::string&) override {}
+    void clear() override {}
+    std::optional<std::string_view> joinedText() const override { return text_; }
+
+private:
+    std::string text_;
+    std::size_t count_;
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -65,7 +85,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::vector<std::string> utf8Lines;
     for (const std::u32string& line : lines) utf8Lines.push_back(encodeUtf8(line));
+    const JoinedLines joined(utf8Lines);
     const tav::VectorLineList pane(std::move(utf8Lines));
-    checkPosition(lines, text, tav::findInLines(pane, encodeUtf8(text)));
+    const auto found = tav::findInLines(pane, encodeUtf8(text));
+    checkPosition(lines, text, found);
+    const auto foundJoined = tav::findInLines(joined, encodeUtf8(text));
+    require(found.has_value() == foundJoined.has_value() &&
+                (!found ||
+                 (found->line == foundJoined->line && found->column == foundJoined->column &&
+                  found->offset == foundJoined->offset && found->length == foundJoined->length)),
+            "the search over the joined text finds what the line by line search finds");
     return 0;
 }

@@ -10,15 +10,13 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <exception>
 
 #include "app/bold_caption_button.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/editable_combo.h"
 #include "dialogs/pictures.h"
 #include "document/child_form.h"
-
-TTavMainForm* TavMainForm = nullptr;
+#include "platform/guarded.h"
 
 namespace {
 
@@ -50,9 +48,10 @@ QString fromMenuCaption(const QString& caption) {
 
 }  // namespace
 
-TTavMainForm::TTavMainForm(tav::Platform& platform) : platform_(platform) {
+TTavMainForm::TTavMainForm(tav::Platform& platform, tav::Dialogs& dialogs)
+    : platform_(platform), dialogs_(dialogs) {
     setObjectName(QStringLiteral("TavMainForm"));
-    setWindowTitle(QStringLiteral("Tavrin 1.1"));
+    setWindowTitle(tav::kProgramName + QLatin1Char(' ') + tav::kProgramVersion);
     setWindowIcon(tav::appIcon());
     QFont font = this->font();
     font.setPointSize(8);
@@ -73,6 +72,19 @@ TTavMainForm::TTavMainForm(tav::Platform& platform) : platform_(platform) {
 
     buildMenus();
     buildToolBar();
+    documentControls_ = {{{Save, nullptr},
+                          {nullptr, SaveBitBtn},
+                          {SaveAs, nullptr},
+                          {Data->menuAction(), nullptr},
+                          {Functions->menuAction(), nullptr},
+                          {Classes->menuAction(), nullptr},
+                          {nullptr, FunctionsCombo},
+                          {nullptr, DataBitBtn},
+                          {nullptr, FunctionBitBtn},
+                          {nullptr, OperatorBitBtn}}};
+    // At start only the function list is on.
+    setDocumentControlsEnabled(false);
+    FunctionsCombo->setEnabled(true);
 
     // Mouse movement over the empty workspace reaches us through the workspace's viewport.
     MdiArea->viewport()->setMouseTracking(true);
@@ -152,12 +164,6 @@ void TTavMainForm::buildMenus() {
     connect(Contents1, &QAction::triggered, this, &TTavMainForm::Contents1Click);
     connect(Index1, &QAction::triggered, this, &TTavMainForm::Index1Click);
     connect(About1, &QAction::triggered, this, &TTavMainForm::About1Click);
-
-    Save->setEnabled(false);
-    SaveAs->setEnabled(false);
-    Data->menuAction()->setEnabled(false);
-    Functions->menuAction()->setEnabled(false);
-    Classes->menuAction()->setEnabled(false);
 }
 
 void TTavMainForm::buildToolBar() {
@@ -202,8 +208,6 @@ void TTavMainForm::buildToolBar() {
     OperatorBitBtn = button(new tav::BoldCaptionButton(Panel1), "OperatorBitBtn", 160, 32,
                             &TTavMainForm::AddOperator1Click);
     text(OperatorBitBtn, QStringLiteral("op []"));
-    for (QToolButton* b : {SaveBitBtn, DataBitBtn, FunctionBitBtn, OperatorBitBtn})
-        b->setEnabled(false);
 
     auto combo = [this](const char* name, int left, int top, int width, const QString& text) {
         QComboBox* c = tav::newEditableComboBox(Panel1);
@@ -227,27 +231,16 @@ void TTavMainForm::buildToolBar() {
 
 // ---- Document controls -----------------------------------------------------------------------
 
-void TTavMainForm::enableDocumentControls() {
-    for (QAction* a :
-         {Save, SaveAs, Data->menuAction(), Functions->menuAction(), Classes->menuAction()})
-        a->setEnabled(true);
-    for (QWidget* w : std::initializer_list<QWidget*>{FunctionsCombo, SaveBitBtn, DataBitBtn,
-                                                      FunctionBitBtn, OperatorBitBtn})
-        w->setEnabled(true);
+void TTavMainForm::setDocumentControlsEnabled(bool enabled) {
+    for (const DocumentControl& control : documentControls_) {
+        if (control.action) control.action->setEnabled(enabled);
+        if (control.widget) control.widget->setEnabled(enabled);
+    }
 }
 
-void TTavMainForm::disableDocumentControls() {
-    Save->setEnabled(false);
-    SaveAs->setEnabled(false);
-    FunctionsCombo->setEnabled(false);
-    Data->menuAction()->setEnabled(false);
-    Functions->menuAction()->setEnabled(false);
-    DataBitBtn->setEnabled(false);
-    SaveBitBtn->setEnabled(false);
-    FunctionBitBtn->setEnabled(false);
-    OperatorBitBtn->setEnabled(false);
-    Classes->menuAction()->setEnabled(false);
-}
+void TTavMainForm::enableDocumentControls() { setDocumentControlsEnabled(true); }
+
+void TTavMainForm::disableDocumentControls() { setDocumentControlsEnabled(false); }
 
 void TTavMainForm::setSaveControlsEnabled(bool enabled) {
     Save->setEnabled(enabled);
@@ -258,6 +251,14 @@ bool TTavMainForm::isControlEnabled(const QString& name) const {
     if (auto* action = findChild<QAction*>(name)) return action->isEnabled();
     if (auto* widget = findChild<QWidget*>(name)) return widget->isEnabled();
     return false;
+}
+
+void TTavMainForm::showFunctionList(const std::vector<std::string>& functions) {
+    fillCombo(FunctionsCombo, functions);
+}
+
+void TTavMainForm::showDataList(const std::vector<std::string>& data) {
+    fillCombo(DataCombo, data);
 }
 
 void TTavMainForm::fillCombo(QComboBox* combo, const std::vector<std::string>& entries) {
@@ -293,16 +294,11 @@ TChildForm* TTavMainForm::createDocument() {
 }
 
 void TTavMainForm::runCommand(const std::function<void()>& command) {
-    try {
-        command();
-    } catch (const std::exception& error) {
-        platform_.message(this, QString::fromUtf8(error.what()), tav::MessageIcon::Error);
-    }
+    tav::runGuarded(platform_, this, command);
 }
 
 void TTavMainForm::onDocument(void (TChildForm::*operation)()) {
     runCommand([this, operation] {
-        ensureDialogs();
         if (TChildForm* document = activeDocument()) (document->*operation)();
     });
 }
@@ -318,17 +314,15 @@ void TTavMainForm::onSubWindowActivated(QMdiSubWindow* window) {
 
 // ---- Commands --------------------------------------------------------------------------------
 
-void TTavMainForm::ensureDialogs() {
+tav::Dialogs& TTavMainForm::dialogs() {
     // Start-up makes the dialogs right after the window is shown; a command that needs one
     // before that makes them here.
-    if (!AboutBox) createDialogs(platform_);
+    dialogs_.make();
+    return dialogs_;
 }
 
 void TTavMainForm::New1Click() {
-    runCommand([this] {
-        ensureDialogs();
-        createDocument()->NewClass();
-    });
+    runCommand([this] { createDocument()->NewClass(); });
 }
 
 void TTavMainForm::Open1Click() {
@@ -351,16 +345,12 @@ void TTavMainForm::Tile1Click() { MdiArea->tileSubWindows(); }
 void TTavMainForm::Cascade1Click() { MdiArea->cascadeSubWindows(); }
 
 void TTavMainForm::ClassesClick() {
-    const QList<QAction*> items = Classes->actions();
-    for (qsizetype i = 3; i < items.size(); ++i) {
-        Classes->removeAction(items[i]);
-        delete items[i];
-    }
-    for (QMdiSubWindow* window : MdiArea->subWindowList()) {
-        auto* document = qobject_cast<TChildForm*>(window);
-        if (!document) continue;
+    qDeleteAll(classItems_);  // a deleted action leaves its menu
+    classItems_.clear();
+    for (TChildForm* document : documents()) {
         QAction* item = Classes->addAction(menuCaption(document->ClassName));
         connect(item, &QAction::triggered, this, [this, item] { ClassItemClick(item); });
+        classItems_.append(item);
     }
 }
 
@@ -383,10 +373,7 @@ void TTavMainForm::Contents1Click() {
 void TTavMainForm::Index1Click() { Contents1Click(); }
 
 void TTavMainForm::About1Click() {
-    runCommand([this] {
-        ensureDialogs();
-        platform_.runModal(AboutBox);
-    });
+    runCommand([this] { platform_.runModal(dialogs().AboutBox); });
 }
 
 void TTavMainForm::FunctionsComboEnter() {

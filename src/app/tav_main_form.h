@@ -4,10 +4,12 @@
 #include <QMainWindow>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "document/document_host.h"
 #include "platform/platform.h"
 
 class QAction;
@@ -17,13 +19,20 @@ class QMenu;
 class QToolButton;
 class TChildForm;
 
-class TTavMainForm : public QMainWindow {
+namespace tav {
+class Dialogs;
+}
+
+class TTavMainForm : public QMainWindow, public tav::DocumentHost {
     Q_OBJECT
 public:
-    explicit TTavMainForm(tav::Platform& platform);
+    // dialogs: the application's dialogs, made by the first command that needs one if they are
+    // not made yet.
+    TTavMainForm(tav::Platform& platform, tav::Dialogs& dialogs);
     ~TTavMainForm() override;
 
-    tav::Platform& platform() const { return platform_; }
+    tav::Platform& platform() override { return platform_; }
+    tav::Dialogs& dialogs() override;
 
     QMenu* File1;
     QAction* New1;
@@ -66,11 +75,13 @@ public:
     TChildForm* createDocument();
 
     // The ten document controls.
-    void enableDocumentControls();
+    void enableDocumentControls() override;
     void disableDocumentControls();
-    void setSaveControlsEnabled(bool enabled);
+    void setSaveControlsEnabled(bool enabled) override;
     bool isControlEnabled(const QString& name) const;
 
+    void showFunctionList(const std::vector<std::string>& functions) override;
+    void showDataList(const std::vector<std::string>& data) override;
     // Replaces a box's entries; afterwards no entry is chosen and its text stays.
     void fillCombo(QComboBox* combo, const std::vector<std::string>& entries);
 
@@ -106,14 +117,21 @@ private:
     void FormResize();
     // Runs a command; an error it raises is shown and the program goes on.
     void runCommand(const std::function<void()>& command);
-    void ensureDialogs();
+    void setDocumentControlsEnabled(bool enabled);
     void onDocument(void (TChildForm::*operation)());
     void onSubWindowActivated(QMdiSubWindow* window);
     void onFunctionsTextEdited(const QString& text);
 
-    tav::Platform& platform_;
-    QPointer<QMdiSubWindow> lastActivated_;
-};
+    // A document control is a menu command or a control of the tool bar.
+    struct DocumentControl {
+        QAction* action = nullptr;
+        QWidget* widget = nullptr;
+    };
 
-// The application's main window.
-extern TTavMainForm* TavMainForm;
+    tav::Platform& platform_;
+    tav::Dialogs& dialogs_;
+    QPointer<QMdiSubWindow> lastActivated_;
+    std::array<DocumentControl, 10> documentControls_;
+    // The Classes menu's entries for the class windows, after its fixed items.
+    QList<QAction*> classItems_;
+};

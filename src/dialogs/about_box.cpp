@@ -2,6 +2,9 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 
 namespace {

@@ -1,41 +1,36 @@
 #include "dialogs/dialogs.h"
 
-TAboutBox* AboutBox = nullptr;
-TNewClassDlg* NewClassDlg = nullptr;
-TInputDataDlg* InputDataDlg = nullptr;
-TInputFunctionDlg* InputFunctionDlg = nullptr;
-TInputOperatorDlg* InputOperatorDlg = nullptr;
-TInputConstructorDlg* InputConstructorDlg = nullptr;
-TInputFriend* InputFriend = nullptr;
-TTestForm* TestForm = nullptr;
+namespace tav {
 
-void createDialogs(tav::Platform& platform) {
-    destroyDialogs();
-    AboutBox = new TAboutBox(platform);
-    NewClassDlg = new TNewClassDlg(platform);
-    InputDataDlg = new TInputDataDlg(platform);
-    InputFunctionDlg = new TInputFunctionDlg(platform);
-    InputOperatorDlg = new TInputOperatorDlg(platform);
-    InputConstructorDlg = new TInputConstructorDlg(platform);
-    InputFriend = new TInputFriend(platform);
-    TestForm = new TTestForm(platform);
+void Dialogs::make() {
+    if (made()) return;
+    AboutBox = new TAboutBox(platform_);
+    NewClassDlg = new TNewClassDlg(platform_);
+    InputDataDlg = new TInputDataDlg(platform_);
+    InputFunctionDlg = new TInputFunctionDlg(platform_);
+    InputOperatorDlg = new TInputOperatorDlg(platform_);
+    InputConstructorDlg = new TInputConstructorDlg(platform_);
+    InputFriend = new TInputFriend(platform_);
+    TestForm = new TTestForm(platform_);
 }
 
 namespace {
 template <typename Dialog>
-void destroy(Dialog*& dialog) {
+void destroyOne(Dialog*& dialog) {
     delete dialog;
     dialog = nullptr;
 }
 }  // namespace
 
-void destroyDialogs() {
-    destroy(TestForm);
-    destroy(InputFriend);
-    destroy(InputConstructorDlg);
-    destroy(InputOperatorDlg);
-    destroy(InputFunctionDlg);
-    destroy(InputDataDlg);
-    destroy(NewClassDlg);
-    destroy(AboutBox);
+void Dialogs::destroy() {
+    destroyOne(TestForm);
+    destroyOne(InputFriend);
+    destroyOne(InputConstructorDlg);
+    destroyOne(InputOperatorDlg);
+    destroyOne(InputFunctionDlg);
+    destroyOne(InputDataDlg);
+    destroyOne(NewClassDlg);
+    destroyOne(AboutBox);
 }
+
+}  // namespace tav

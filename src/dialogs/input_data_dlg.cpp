@@ -42,3 +42,8 @@ TInputDataDlg::TInputDataDlg(tav::Platform& platform)
     setTabOrder(Button2, Type);
     setTabOrder(Type, Button3);
 }
+
+tav::DataMemberInput TInputDataDlg::value() const {
+    return {accessFrom(Private, Protected), Type->currentText().toStdString(),
+            Name->text().toStdString()};
+}

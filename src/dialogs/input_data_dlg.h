@@ -19,4 +19,7 @@ public:
     QPushButton* Button1;
     QPushButton* Button3;
     QPushButton* Button2;
+
+    // What the controls hold: access section, type and name, as typed.
+    tav::DataMemberInput value() const;
 };

@@ -61,6 +61,17 @@ TInputFunctionDlg::TInputFunctionDlg(tav::Platform& platform)
     connect(PureVirtual, &QCheckBox::clicked, this, &TInputFunctionDlg::PureVirtualClick);
 }
 
+tav::FunctionInput TInputFunctionDlg::value() const {
+    tav::FunctionInput input;
+    input.access = accessFrom(Private, Protected);
+    input.isVirtual = Virtual->isChecked();
+    input.isPureVirtual = PureVirtual->isChecked();
+    input.returnType = Type->currentText().toStdString();
+    input.name = Name->text().toStdString();
+    input.arguments = Arguments->currentText().toStdString();
+    return input;
+}
+
 void TInputFunctionDlg::VirtualClick() {
     if (PureVirtual->isChecked()) PureVirtual->setChecked(false);
 }

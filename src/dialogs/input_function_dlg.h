@@ -29,4 +29,7 @@ public:
     // virtual. Unchecking the other box is not a click on it.
     void VirtualClick();
     void PureVirtualClick();
+
+    // What the controls hold: access, virtual or pure virtual, return type, name and arguments.
+    tav::FunctionInput value() const;
 };

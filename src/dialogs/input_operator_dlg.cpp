@@ -38,3 +38,10 @@ TInputOperatorDlg::TInputOperatorDlg(tav::Platform& platform)
     setTabOrder(Button1, Button2);
     setTabOrder(Button2, Button3);
 }
+
+tav::OperatorInput TInputOperatorDlg::value() const {
+    const tav::OperatorKind kind = Virtual->isChecked()       ? tav::OperatorKind::Virtual
+                                   : PureVirtual->isChecked() ? tav::OperatorKind::PureVirtual
+                                                              : tav::OperatorKind::Normal;
+    return {kind, Operator->currentText().toStdString()};
+}

@@ -16,4 +16,7 @@ public:
     QPushButton* Button1;
     QPushButton* Button3;
     QPushButton* Button2;
+
+    // What the controls hold: the operator's kind and its symbol, as typed.
+    tav::OperatorInput value() const;
 };

@@ -97,6 +97,11 @@ QString TNewClassDlg::selectedDirectory() const {
 
 void TNewClassDlg::setDirectory(const QString& path) { Dir->setDirectory(path); }
 
+tav::NewClassInput TNewClassDlg::value() const {
+    return {Normal->isChecked() ? tav::ClassKind::Normal : tav::ClassKind::VirtualBase,
+            Name->text().toStdString(), selectedDirectory().toStdString()};
+}
+
 void TNewClassDlg::setDrives(const QStringList& roots) {
     const QSignalBlocker block(Drive);
     Drive->clear();

@@ -4,6 +4,7 @@
 
 #include "dialogs/directory_list.h"
 #include "dialogs/tav_dialog.h"
+#include "members/skeleton.h"
 
 class TNewClassDlg : public TTavDialog {
     Q_OBJECT
@@ -28,6 +29,9 @@ public:
     // except at a root): the class directory.
     QString selectedDirectory() const;
     void setDirectory(const QString& path);
+
+    // What the controls hold: the class's kind, its name as typed and selectedDirectory().
+    tav::NewClassInput value() const;
 
     // Replaces the drive list by roots (directory paths), selecting the first without moving
     // Dir. Start-up fills it with the machine's mounted file systems.

@@ -124,6 +124,13 @@ void TTavDialog::connectButtons(QPushButton* cancel, QPushButton* ok, QPushButto
     connect(help, &QPushButton::clicked, this, [this, helpContext] { openHelp(helpContext); });
 }
 
+tav::Access TTavDialog::accessFrom(const QRadioButton* privateButton,
+                                   const QRadioButton* protectedButton) {
+    if (privateButton->isChecked()) return tav::Access::Private;
+    if (protectedButton->isChecked()) return tav::Access::Protected;
+    return tav::Access::Public;
+}
+
 void TTavDialog::openHelp(int helpContext) {
     platform_.help(this, tav::kHelpFileName, tav::HelpContext, helpContext);
 }

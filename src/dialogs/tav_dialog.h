@@ -2,18 +2,20 @@
 // What the program's dialogs have in common: a fixed border without minimise and maximise boxes,
 // the small dialog font, the results OK (1) and Cancel (2), the close box meaning Cancel, Enter
 // and Esc ending nothing, the standard Cancel / OK / Help buttons and builders for the controls.
-// The controls' classes are included here so that the dialogs' callers can read the public
-// controls directly.
-#include <QCheckBox>
-#include <QComboBox>
+// The input dialogs hand over what was entered as a plain value (value()); the controls stay
+// public under their names for tests and layout checks, but no caller reads them.
 #include <QDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QStringList>
 
+#include "members/members.h"
 #include "platform/platform.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
 
 class TTavDialog : public QDialog {
     Q_OBJECT
@@ -47,6 +49,10 @@ protected:
     // cancel ends with Cancel, ok with OK, help opens the help file at helpContext.
     void connectButtons(QPushButton* cancel, QPushButton* ok, QPushButton* help, int helpContext);
     void openHelp(int helpContext);
+
+    // The access section that a dialog's Private / Protected / Public buttons choose.
+    static tav::Access accessFrom(const QRadioButton* privateButton,
+                                  const QRadioButton* protectedButton);
 
     tav::Platform& platform_;
 };

@@ -1,5 +1,9 @@
 #include "dialogs/unshown_forms.h"
 
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
 TInputConstructorDlg::TInputConstructorDlg(tav::Platform& platform)
     : TTavDialog(platform, QStringLiteral("Add Constructor"), QSize(253, 105), Layer::Normal) {
     setObjectName(QStringLiteral("InputConstructorDlg"));

@@ -1,23 +1,17 @@
 #include "document/child_form.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
-#include <QLineEdit>
 #include <QMdiArea>
-#include <QRadioButton>
 #include <QSplitter>
-#include <QTextBlock>
 
-#include "app/tav_main_form.h"
 #include "dialogs/dialogs.h"
+#include "dialogs/pictures.h"
 #include "document/class_files.h"
 #include "document/file_names.h"
-#include "document/skeleton.h"
 #include "document/text_pane.h"
 #include "members/members.h"
+#include "members/skeleton.h"
 #include "platform/platform.h"
 #include "scan/scans.h"
 
@@ -30,21 +24,15 @@ const QString TChildForm::kOpenFilter =
 
 namespace {
 
-tav::Access accessFrom(const QRadioButton* privateButton, const QRadioButton* protectedButton) {
-    if (privateButton->isChecked()) return tav::Access::Private;
-    if (protectedButton->isChecked()) return tav::Access::Protected;
-    return tav::Access::Public;
-}
-
 std::string utf8(const QString& text) { return text.toStdString(); }
 
 }  // namespace
 
-TChildForm::TChildForm(TTavMainForm* mainForm) : MainForm(mainForm) {
+TChildForm::TChildForm(tav::DocumentHost* mainForm) : MainForm(mainForm) {
     setObjectName(QStringLiteral("ChildForm"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("ChildForm"));
-    setWindowIcon(MainForm->windowIcon());
+    setWindowIcon(tav::appIcon());
 
     Splitter1 = new QSplitter(Qt::Vertical);
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
@@ -85,17 +73,19 @@ void TChildForm::showCaption() { setWindowTitle(ClassDir + ClassName); }
 // ---- New class -------------------------------------------------------------------------------
 
 void TChildForm::NewClass() {
-    if (platform().runModal(NewClassDlg) != tav::ModalOk) {
+    TNewClassDlg* dialog = MainForm->dialogs().NewClassDlg;
+    if (platform().runModal(dialog) != tav::ModalOk) {
         close();
         return;
     }
-    ClassName = NewClassDlg->Name->text();
-    ClassDir = NewClassDlg->selectedDirectory() + QDir::separator();
+    const tav::NewClassInput input = dialog->value();
+    ClassName = QString::fromStdString(input.name);
+    ClassDir = QString::fromStdString(input.directory) + QDir::separator();
     FunctionList.clear();
     DataList.clear();
     {
         PaneEditStep step(*HeaderMemo, *SourceMemo);
-        if (NewClassDlg->Normal->isChecked()) {
+        if (input.kind == tav::ClassKind::Normal) {
             GenerateNormalHeader();
             GenerateSource();
         } else {
@@ -121,10 +111,9 @@ void TChildForm::GenerateSource() {
 // ---- Members ---------------------------------------------------------------------------------
 
 void TChildForm::AddDataMember() {
-    if (platform().runModal(InputDataDlg) != tav::ModalOk) return;
-    const tav::DataMemberInput input{accessFrom(InputDataDlg->Private, InputDataDlg->Protected),
-                                     utf8(InputDataDlg->Type->currentText()),
-                                     utf8(InputDataDlg->Name->text())};
+    TInputDataDlg* dialog = MainForm->dialogs().InputDataDlg;
+    if (platform().runModal(dialog) != tav::ModalOk) return;
+    const tav::DataMemberInput input = dialog->value();
     const std::string className = utf8(ClassName);
     tav::ClassText text{*HeaderMemo, *SourceMemo, FunctionList, DataList, className};
     PaneEditStep step(*HeaderMemo, *SourceMemo);
@@ -132,14 +121,9 @@ void TChildForm::AddDataMember() {
 }
 
 void TChildForm::AddMemberFunction() {
-    if (platform().runModal(InputFunctionDlg) != tav::ModalOk) return;
-    tav::FunctionInput input;
-    input.access = accessFrom(InputFunctionDlg->Private, InputFunctionDlg->Protected);
-    input.isVirtual = InputFunctionDlg->Virtual->isChecked();
-    input.isPureVirtual = InputFunctionDlg->PureVirtual->isChecked();
-    input.returnType = utf8(InputFunctionDlg->Type->currentText());
-    input.name = utf8(InputFunctionDlg->Name->text());
-    input.arguments = utf8(InputFunctionDlg->Arguments->currentText());
+    TInputFunctionDlg* dialog = MainForm->dialogs().InputFunctionDlg;
+    if (platform().runModal(dialog) != tav::ModalOk) return;
+    const tav::FunctionInput input = dialog->value();
     const std::string className = utf8(ClassName);
     tav::ClassText text{*HeaderMemo, *SourceMemo, FunctionList, DataList, className};
     PaneEditStep step(*HeaderMemo, *SourceMemo);
@@ -147,12 +131,9 @@ void TChildForm::AddMemberFunction() {
 }
 
 void TChildForm::AddOperator() {
-    if (platform().runModal(InputOperatorDlg) != tav::ModalOk) return;
-    tav::OperatorInput input;
-    input.kind = InputOperatorDlg->Virtual->isChecked()       ? tav::OperatorKind::Virtual
-                 : InputOperatorDlg->PureVirtual->isChecked() ? tav::OperatorKind::PureVirtual
-                                                              : tav::OperatorKind::Normal;
-    input.symbol = utf8(InputOperatorDlg->Operator->currentText());
+    TInputOperatorDlg* dialog = MainForm->dialogs().InputOperatorDlg;
+    if (platform().runModal(dialog) != tav::ModalOk) return;
+    const tav::OperatorInput input = dialog->value();
     const std::string className = utf8(ClassName);
     tav::ClassText text{*HeaderMemo, *SourceMemo, FunctionList, DataList, className};
     PaneEditStep step(*HeaderMemo, *SourceMemo);
@@ -175,13 +156,8 @@ bool TChildForm::warnWithoutClass() {
 }
 
 bool TChildForm::writeClassFiles(const QString& headerPath, const QString& sourcePath) {
-    QString error;
-    if (!tav::writePaneToFile(*HeaderMemo, headerPath, error) ||
-        !tav::writePaneToFile(*SourceMemo, sourcePath, error)) {
-        platform().message(this, error, MessageIcon::Error);
-        return false;
-    }
-    return true;
+    return platform().report(this, tav::writePaneToFile(*HeaderMemo, headerPath)) &&
+           platform().report(this, tav::writePaneToFile(*SourceMemo, sourcePath));
 }
 
 bool TChildForm::SaveClass() {
@@ -219,13 +195,13 @@ void TChildForm::OpenClass() {
     chosen = QDir::toNativeSeparators(chosen);
     ClassDir = tav::directoryPart(chosen);
     const QString base = tav::withoutExtension(chosen) + QLatin1Char('.');
-    const std::optional<bool> header = ScanHeader(base + QStringLiteral("h"));
-    if (!header) return;
-    if (!*header)
+    const tav::Result<bool> header = ScanHeader(base + QStringLiteral("h"));
+    if (!platform().report(this, header.status())) return;
+    if (!header.value())
         platform().message(this, QStringLiteral("Header read error"), MessageIcon::Warning);
-    const std::optional<bool> source = ScanSource(base + QStringLiteral("cpp"));
-    if (!source) return;
-    if (!*source)
+    const tav::Result<bool> source = ScanSource(base + QStringLiteral("cpp"));
+    if (!platform().report(this, source.status())) return;
+    if (!source.value())
         platform().message(this, QStringLiteral("Source read error"), MessageIcon::Warning);
     MainForm->enableDocumentControls();
     ShowFunctionList();
@@ -233,13 +209,9 @@ void TChildForm::OpenClass() {
 
 // ---- Scans and navigation --------------------------------------------------------------------
 
-std::optional<bool> TChildForm::ScanHeader(const QString& path) {
+tav::Result<bool> TChildForm::ScanHeader(const QString& path) {
     HeaderMemo->clear();
-    QString error;
-    if (!tav::loadPaneFromFile(*HeaderMemo, path, error)) {
-        platform().message(this, error, MessageIcon::Error);
-        return std::nullopt;
-    }
+    if (tav::Status loaded = tav::loadPaneFromFile(*HeaderMemo, path); !loaded.ok()) return loaded;
     const tav::HeaderScan scan = tav::scanHeaderWords(HeaderMemo->textUtf8());
     if (scan.className) {
         ClassName = QString::fromStdString(*scan.className);
@@ -248,21 +220,17 @@ std::optional<bool> TChildForm::ScanHeader(const QString& path) {
     return scan.foundClassWord;
 }
 
-std::optional<bool> TChildForm::ScanSource(const QString& path) {
+tav::Result<bool> TChildForm::ScanSource(const QString& path) {
     const std::string className = utf8(ClassName);
     SourceMemo->clear();
-    QString error;
-    if (!tav::loadPaneFromFile(*SourceMemo, path, error)) {
-        platform().message(this, error, MessageIcon::Error);
-        return std::nullopt;
-    }
+    if (tav::Status loaded = tav::loadPaneFromFile(*SourceMemo, path); !loaded.ok()) return loaded;
     FunctionList = tav::scanSourceFunctions(*SourceMemo, className);
     return !FunctionList.empty();
 }
 
-void TChildForm::ShowFunctionList() { MainForm->fillCombo(MainForm->FunctionsCombo, FunctionList); }
+void TChildForm::ShowFunctionList() { MainForm->showFunctionList(FunctionList); }
 
-void TChildForm::ShowDataList() { MainForm->fillCombo(MainForm->DataCombo, DataList); }
+void TChildForm::ShowDataList() { MainForm->showDataList(DataList); }
 
 void TChildForm::FormActivate() {
     ShowFunctionList();
@@ -270,21 +238,16 @@ void TChildForm::FormActivate() {
 }
 
 void TChildForm::SelectFunctionInSource(const QString& text) {
-    // The first line that holds text, as tav::findInLines finds it, searched in the pane's
-    // reading copy in one pass rather than line by line.
-    const std::optional<int> found = SourceMemo->findText(text);
+    // The first line that holds the text; the pane hands the search its reading copy, which is
+    // searched in one pass.
+    const std::optional<tav::TextPosition> found = tav::findInLines(*SourceMemo, utf8(text));
     if (!found) {
         platform().message(this, QStringLiteral("Function not found in source"),
                            MessageIcon::Error);
         return;
     }
-    const int start = *found;
     SourceMemo->setFocus();
-    QTextCursor cursor = SourceMemo->textCursor();
-    cursor.setPosition(start);
-    cursor.setPosition(start + static_cast<int>(text.size()), QTextCursor::KeepAnchor);
-    SourceMemo->setTextCursor(cursor);
-    SourceMemo->ensureCursorVisible();
+    SourceMemo->select(*found);
 }
 
 // ---- Closing ---------------------------------------------------------------------------------

@@ -2,22 +2,20 @@
 // One open class: its header and source panes, name, directory, change state and member lists.
 #include <QMdiSubWindow>
 #include <QString>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "document/document_host.h"
+#include "platform/status.h"
+
 class QSplitter;
 class TextPane;
-class TTavMainForm;
-
-namespace tav {
-class Platform;
-}
 
 class TChildForm : public QMdiSubWindow {
     Q_OBJECT
 public:
-    explicit TChildForm(TTavMainForm* mainForm);
+    // mainForm: the window that holds this one, with the controls it switches and fills.
+    explicit TChildForm(tav::DocumentHost* mainForm);
 
     // The class name while no class was created or found.
     static const QString kNoClass;
@@ -31,7 +29,7 @@ public:
 
     QString ClassName = kNoClass;
     QString ClassDir;
-    TTavMainForm* MainForm;
+    tav::DocumentHost* MainForm;
     bool Modified = false;
     bool FirstSave = true;
     std::vector<std::string> FunctionList;
@@ -52,9 +50,10 @@ public:
     void AddOperator();
     void AddCopyConstructor();
 
-    // True when a class word was met; nullopt when the file could not be read (already reported).
-    std::optional<bool> ScanHeader(const QString& path);
-    std::optional<bool> ScanSource(const QString& path);
+    // Whether a class word was met (a function line, for the source), or why the file could not
+    // be read.
+    tav::Result<bool> ScanHeader(const QString& path);
+    tav::Result<bool> ScanSource(const QString& path);
     void ShowFunctionList();
     void ShowDataList();
     void SelectFunctionInSource(const QString& text);

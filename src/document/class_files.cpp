@@ -13,8 +13,9 @@ namespace tav {
 
 namespace {
 
-QString describe(const QString& what, const QString& path, const QString& why) {
-    return QStringLiteral("%1 %2: %3").arg(what, QDir::toNativeSeparators(path), why);
+Status failure(const QString& what, const QString& path, const QString& why) {
+    return Status::failed(
+        QStringLiteral("%1 %2: %3").arg(what, QDir::toNativeSeparators(path), why));
 }
 
 // A class file larger than this is refused before it is read: its text would take gigabytes in
@@ -32,33 +33,28 @@ bool paneKeepsEveryCharacter(std::string_view utf8) {
 
 }  // namespace
 
-bool loadPaneFromFile(TextPane& pane, const QString& path, QString& error) {
+Status loadPaneFromFile(TextPane& pane, const QString& path) {
     const QString what = QStringLiteral("Cannot read");
     QFileInfo info(path);
     if (info.isDir()) {
-        error = describe(what, path, QStringLiteral("it is a directory"));
-        return false;
+        return failure(what, path, QStringLiteral("it is a directory"));
     }
     // A pipe would wait for a writer and a device may never end.
     if (info.exists() && !info.isFile()) {
-        error = describe(what, path, QStringLiteral("it is not a regular file"));
-        return false;
+        return failure(what, path, QStringLiteral("it is not a regular file"));
     }
     if (info.size() > kLargestFile) {
-        error = describe(what, path,
-                         QStringLiteral("the file is larger than the %1 MiB a text pane holds")
-                             .arg(kLargestFile / (1024 * 1024)));
-        return false;
+        return failure(what, path,
+                       QStringLiteral("the file is larger than the %1 MiB a text pane holds")
+                           .arg(kLargestFile / (1024 * 1024)));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = describe(what, path, file.errorString());
-        return false;
+        return failure(what, path, file.errorString());
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        error = describe(what, path, file.errorString());
-        return false;
+        return failure(what, path, file.errorString());
     }
     const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     DecodedFile decoded = decodeFile(view);
@@ -66,38 +62,34 @@ bool loadPaneFromFile(TextPane& pane, const QString& path, QString& error) {
     if (!paneKeepsEveryCharacter(decoded.text)) decoded = decodeFileAs(view, FileEncoding::Latin1);
     pane.setWholeTextUtf8(std::move(decoded.text));
     pane.encoding = decoded.encoding;
-    return true;
+    return Status::done();
 }
 
-bool writePaneToFile(const TextPane& pane, const QString& path, QString& error) {
+Status writePaneToFile(const TextPane& pane, const QString& path) {
     const QString what = QStringLiteral("Cannot write");
     const std::optional<std::string> bytes = encodeFile(pane.wholeTextUtf8(), pane.encoding);
     if (!bytes) {
-        error = describe(what, path,
-                         QStringLiteral("the text holds characters that the file's 8-bit "
-                                        "character set cannot store"));
-        return false;
+        return failure(what, path,
+                       QStringLiteral("the text holds characters that the file's 8-bit "
+                                      "character set cannot store"));
     }
     if (QFileInfo(path).isDir()) {
-        error = describe(what, path, QStringLiteral("a directory has that name"));
-        return false;
+        return failure(what, path, QStringLiteral("a directory has that name"));
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        error = describe(what, path, file.errorString());
-        return false;
+        return failure(what, path, file.errorString());
     }
     const qint64 size = static_cast<qint64>(bytes->size());
     if (file.write(bytes->data(), size) != size) {
-        error = describe(what, path, file.errorString());
+        Status failed = failure(what, path, file.errorString());
         file.cancelWriting();
-        return false;
+        return failed;
     }
     if (!file.commit()) {
-        error = describe(what, path, file.errorString());
-        return false;
+        return failure(what, path, file.errorString());
     }
-    return true;
+    return Status::done();
 }
 
 }  // namespace tav

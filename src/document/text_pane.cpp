@@ -7,8 +7,6 @@
 #include <QStringEncoder>
 #include <QTextBlock>
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
 
 #include "document/cpp_highlighter.h"
 #include "document/pane_layout.h"
@@ -22,19 +20,6 @@ QFont paneFont() {
     font.setPointSize(8);
     font.setBold(true);
     return font;
-}
-
-// Whether every byte is below 0x80, eight bytes at a time.
-bool isAscii(std::string_view text) {
-    std::uint64_t high = 0;
-    std::size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, text.data() + i, 8);
-        high |= word;
-    }
-    for (; i < text.size(); ++i) high |= static_cast<unsigned char>(text[i]);
-    return (high & 0x8080808080808080ull) == 0;
 }
 
 }  // namespace
@@ -135,7 +120,6 @@ const std::string& TextPane::textUtf8() const {
     if (!readingCurrent_) {
         reading_ = wholeText().toStdString();
         readingCurrent_ = true;
-        readingAscii_ = -1;
     }
     return reading_;
 }
@@ -157,28 +141,25 @@ void TextPane::adoptReadingCopy(std::string text) {
     if (document()->blockCount() != breaks + 1) return;
     reading_ = std::move(text);
     readingCurrent_ = true;
-    readingAscii_ = -1;
 }
 
-std::optional<int> TextPane::findText(const QString& text) const {
-    if (text.isEmpty() || text.contains(QLatin1Char('\n')) ||
-        text.contains(QChar::ParagraphSeparator))
-        return std::nullopt;
-    const std::string& whole = textUtf8();
-    const std::size_t at = whole.find(text.toStdString());
-    if (at == std::string::npos) return std::nullopt;
-    if (readingAscii_ < 0) {
-        readingAscii_ = isAscii(whole);
-    }
-    // In an ASCII text a byte is a character and a line break one position, as in the document.
-    if (readingAscii_) return static_cast<int>(at);
-    const auto line =
-        std::count(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(at), '\n');
-    const std::size_t lineStart = whole.rfind('\n', at == 0 ? 0 : at - 1);
-    const std::size_t from = lineStart == std::string::npos || at == 0 ? 0 : lineStart + 1;
-    const QString before =
-        QString::fromUtf8(whole.data() + from, static_cast<qsizetype>(at - from));
-    return blockAt(static_cast<std::size_t>(line)).position() + static_cast<int>(before.size());
+void TextPane::select(const tav::TextPosition& found) {
+    const QTextBlock block = blockAt(found.line);
+    const QString text = block.text();
+    // The position counts characters; the line counts UTF-16 units, two for a character outside
+    // the Basic Multilingual Plane.
+    auto advance = [&text](qsizetype at, std::size_t characters) {
+        for (; characters > 0 && at < text.size(); --characters)
+            at += text.at(at).isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
+        return static_cast<int>(at);
+    };
+    const int start = advance(0, found.column - 1);
+    const int end = advance(start, found.length);
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(block.position() + start);
+    cursor.setPosition(block.position() + end, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+    ensureCursorVisible();
 }
 
 bool TextPane::event(QEvent* event) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "scan/scans.h"
 #include "text/codec.h"
 #include "text/line_list.h"
 
@@ -25,6 +26,8 @@ public:
     void append(const std::string& text) override;
     void clear() override;
     void forEachLine(const LineVisitor& visit) const override;
+    // The reading copy (textUtf8()), so that a search looks through it in one pass.
+    std::optional<std::string_view> joinedText() const override { return textUtf8(); }
 
     // The whole text with '\n' between lines, exactly as the lines hold it (no-break spaces
     // stay).
@@ -40,10 +43,8 @@ public:
     // piece of memory instead of the document's lines one by one.
     const std::string& textUtf8() const;
 
-    // The document position of the first occurrence of text, line by line and case-sensitive
-    // as the function navigation searches; nullopt for an empty text or one that stands in no
-    // line (a text with a line break in it stands in none).
-    std::optional<int> findText(const QString& text) const;
+    // Selects a text found in the pane (tav::findInLines) and scrolls it into view.
+    void select(const tav::TextPosition& found);
 
     // The encoding a save writes; a loaded file keeps the one it was read with.
     tav::FileEncoding encoding = tav::FileEncoding::Utf8;
@@ -67,7 +68,6 @@ private:
     VisibleLinesHighlighter* highlighter_ = nullptr;
     mutable std::string reading_;  // the reading copy, valid while readingCurrent_
     mutable bool readingCurrent_ = false;
-    mutable int readingAscii_ = -1;  // whether reading_ is all ASCII; -1: not known yet
 };
 
 // Makes every change to the panes inside its lifetime one undo step in each pane.

@@ -1,4 +1,4 @@
-#include "document/skeleton.h"
+#include "members/definition_block.h"
 #include "members/members.h"
 
 namespace tav {
@@ -7,13 +7,7 @@ void appendDefinitionBlock(LineList& source, std::vector<std::string>& functions
                            const std::string& title, const std::string& head,
                            const std::vector<std::string>& body) {
     source.append("");
-    source.append(kSeparatorLine);
-    source.append(title);
-    source.append("//");
-    source.append(kSeparatorLine);
-    source.append(head);
-    for (const std::string& line : body) source.append(line);
-    source.append(kSeparatorLine);
+    appendFramedBlock(source, title, head, body);
     functions.push_back(head);
 }
 

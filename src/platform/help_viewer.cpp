@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -17,6 +16,7 @@
 #include <vector>
 
 #include "platform/help_file.h"
+#include "platform/platform.h"
 
 // Where the data directory lies relative to the program's directory once installed, and where
 // the install prefix put it; both are set by the build.
@@ -31,33 +31,14 @@ namespace tav {
 
 namespace {
 
-// The help engine's commands, as the callers send them.
-constexpr int kCommandContext = 1;
-constexpr int kCommandQuit = 2;
-
 // The key of the contents among the context numbers, which are never negative.
 constexpr int kContentsKey = -1;
 
-const QString kCaption = QStringLiteral("Tavrin");
 const QString kTopicScheme = QStringLiteral("topic");
-
-HelpErrorReporter& errorReporter() {
-    static HelpErrorReporter reporter;
-    return reporter;
-}
 
 QStringList& pathsForTests() {
     static QStringList paths;
     return paths;
-}
-
-void reportError(QWidget* owner, const QString& text) {
-    if (errorReporter()) {
-        errorReporter()(owner, text);
-        return;
-    }
-    QMessageBox box(QMessageBox::Warning, kCaption, text, QMessageBox::Ok, owner);
-    box.exec();
 }
 
 // The topic a link names: "topic:20", "topic:contents"; nullopt for any other link.
@@ -164,7 +145,7 @@ private:
         if (!page.note.isEmpty()) markdown += QStringLiteral("> %1\n\n").arg(page.note);
         markdown += QStringLiteral("# %1\n\n%2\n").arg(topic.title, topic.body);
         browser_->setMarkdown(markdown);
-        setWindowTitle(QStringLiteral("Tavrin Help - %1").arg(topic.title));
+        setWindowTitle(QStringLiteral("%1 Help - %2").arg(kProgramName, topic.title));
         back_->setEnabled(history_.size() > 1);
     }
 
@@ -203,48 +184,46 @@ QString findHelpFile(const QString& fileName) {
     return {};
 }
 
-// Reads and parses the help file; reports what keeps it from being shown.
-std::optional<HelpFile> loadHelpFile(QWidget* owner, const QString& fileName) {
+// Reads and parses the help file, or says what keeps it from being shown.
+Result<HelpFile> loadHelpFile(const QString& fileName) {
     const QString path = findHelpFile(fileName);
     if (path.isEmpty()) {
         QStringList places;
         for (const QString& dir : helpSearchPaths()) places << QDir::toNativeSeparators(dir);
-        reportError(owner, QStringLiteral("The help file \"%1\" was not found in %2.")
-                               .arg(fileName, places.join(QStringLiteral(", "))));
-        return std::nullopt;
+        return Status::failed(QStringLiteral("The help file \"%1\" was not found in %2.")
+                                  .arg(fileName, places.join(QStringLiteral(", "))));
     }
     QFile file(path);
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        reportError(owner, QStringLiteral("The help file \"%1\" cannot be read: %2")
-                               .arg(QDir::toNativeSeparators(path), file.errorString()));
-        return std::nullopt;
+        return Status::failed(QStringLiteral("The help file \"%1\" cannot be read: %2")
+                                  .arg(QDir::toNativeSeparators(path), file.errorString()));
     }
     HelpFile help = parseHelpFile(QString::fromUtf8(bytes));
     if (!help.contents && help.topics.empty()) {
-        reportError(owner, QStringLiteral("The help file \"%1\" holds no help topics.")
-                               .arg(QDir::toNativeSeparators(path)));
-        return std::nullopt;
+        return Status::failed(QStringLiteral("The help file \"%1\" holds no help topics.")
+                                  .arg(QDir::toNativeSeparators(path)));
     }
     return help;
 }
 
 }  // namespace
 
-void showHelp(QWidget* owner, const QString& fileName, int command, int data) {
-    if (command == kCommandQuit) {
+Status showHelp(QWidget* owner, const QString& fileName, int command, int data) {
+    if (command == HelpQuit) {
         if (viewer()) viewer()->close();
-        return;
+        return Status::done();
     }
-    std::optional<HelpFile> help = loadHelpFile(owner, fileName);
-    if (!help) return;
+    Result<HelpFile> help = loadHelpFile(fileName);
+    if (!help.ok()) return help.status();
     HelpWindow* window = viewerFor(owner);
-    window->setHelp(std::move(*help));
-    window->showTopic(command == kCommandContext ? data : kContentsKey);
+    window->setHelp(help.value());
+    window->showTopic(command == HelpContext ? data : kContentsKey);
     window->show();
     window->raise();
     window->activateWindow();
+    return Status::done();
 }
 
 QStringList helpSearchPaths() {
@@ -255,10 +234,6 @@ QStringList helpSearchPaths() {
                       QDir::cleanPath(QStringLiteral(TAVRIN_HELP_INSTALL_DIR))};
     paths.removeDuplicates();
     return paths;
-}
-
-HelpErrorReporter setHelpErrorReporter(HelpErrorReporter reporter) {
-    return std::exchange(errorReporter(), std::move(reporter));
 }
 
 void setHelpSearchPathsForTests(const QStringList& paths) { pathsForTests() = paths; }

@@ -3,6 +3,8 @@
 // file choosers and the help engine. The program uses QtPlatform; tests use ScriptedPlatform.
 #include <QString>
 
+#include "platform/status.h"
+
 class QDialog;
 class QWidget;
 
@@ -17,13 +19,16 @@ enum class MessageAnswer { Ok, Yes, No, Cancel };
 constexpr int ModalOk = 1;
 constexpr int ModalCancel = 2;
 
-// Help engine commands.
+// Help engine commands: show the topic with a context number, close the help, show the contents.
 constexpr int HelpContext = 1;
+constexpr int HelpQuit = 2;
 constexpr int HelpContents = 3;
 inline const QString kHelpFileName = QStringLiteral("tav.hlp");
 
-// The caption of every message box.
-inline const QString kMessageCaption = QStringLiteral("Tavrin");
+// The program's name: the caption of every message box, and the application's name.
+inline const QString kProgramName = QStringLiteral("Tavrin");
+inline const QString kProgramVersion = QStringLiteral("1.1");
+inline const QString kMessageCaption = kProgramName;
 
 class Platform {
 public:
@@ -42,6 +47,12 @@ public:
     // Shorthand for the common one-button message with the "Tavrin" caption.
     void message(QWidget* owner, const QString& text, MessageIcon icon) {
         messageBox(owner, text, kMessageCaption, icon, MessageButtons::Ok);
+    }
+
+    // Shows a failed operation's message; returns whether the operation was done.
+    bool report(QWidget* owner, const Status& status, MessageIcon icon = MessageIcon::Error) {
+        if (!status.ok()) message(owner, status.message(), icon);
+        return status.ok();
     }
 };
 

@@ -110,7 +110,7 @@ QString QtPlatform::chooseSaveFile(QWidget* owner, const QString& filter) {
 }
 
 void QtPlatform::help(QWidget* owner, const QString& fileName, int command, int data) {
-    showHelp(owner, fileName, command, data);
+    report(owner, showHelp(owner, fileName, command, data), MessageIcon::Warning);
 }
 
 }  // namespace tav

@@ -104,30 +104,4 @@ std::optional<std::string> encodeFile(std::string_view text, FileEncoding encodi
     return bytes;
 }
 
-SplitText splitLines(std::string_view text) {
-    SplitText result;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) {
-            result.lines.emplace_back(text.substr(start));
-            return result;
-        }
-        result.lines.emplace_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    result.endsWithBreak = !text.empty();
-    return result;
-}
-
-std::string joinLines(const std::vector<std::string>& lines, bool endsWithBreak) {
-    std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) text += '\n';
-        text += lines[i];
-    }
-    if (endsWithBreak && !lines.empty()) text += '\n';
-    return text;
-}
-
 }  // namespace tav

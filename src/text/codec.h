@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace tav {
 
@@ -26,13 +25,5 @@ DecodedFile decodeFileAs(std::string_view bytes, FileEncoding encoding);
 // nullopt when the text holds a character that the encoding cannot hold (for Latin-1: above
 // U+00FF; for either: text that is not valid UTF-8).
 std::optional<std::string> encodeFile(std::string_view text, FileEncoding encoding);
-
-// The pane's lines: a final '\n' ends the last line rather than starting an empty one.
-struct SplitText {
-    std::vector<std::string> lines;
-    bool endsWithBreak = false;
-};
-SplitText splitLines(std::string_view text);
-std::string joinLines(const std::vector<std::string>& lines, bool endsWithBreak);
 
 }  // namespace tav

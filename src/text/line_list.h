@@ -3,6 +3,7 @@
 // document; tests and the rules use the in-memory list. Texts are UTF-8.
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,11 @@ public:
     // reads every line costs little more than reading the text once.
     using LineVisitor = std::function<bool(std::string_view line)>;
     virtual void forEachLine(const LineVisitor& visit) const;
+
+    // The whole text in one piece, the lines joined by '\n' (a final '\n' may end the last
+    // line), for a list that holds it that way; nullopt for one that does not. Valid until the
+    // list changes. A search can then look through all lines at once.
+    virtual std::optional<std::string_view> joinedText() const { return std::nullopt; }
 };
 
 class VectorLineList final : public LineList {

@@ -32,13 +32,15 @@ void say(const std::string& text) {
                               const QString& headerPath, const QString& sourcePath, int version) {
     say("worker " + std::to_string(::getpid()) + "\n");
     for (;; version = 1 - version) {
-        QString error;
         say("b");
-        if (!tav::writePaneToFile(headers[version], headerPath, error) ||
-            !tav::writePaneToFile(sources[version], sourcePath, error)) {
-            std::fprintf(stderr, "%s\n", qPrintable(error));
+        const auto write = [](const TextPane& pane, const QString& path) {
+            const tav::Status written = tav::writePaneToFile(pane, path);
+            if (written.ok()) return;
+            std::fprintf(stderr, "%s\n", qPrintable(written.message()));
             ::_exit(1);
-        }
+        };
+        write(headers[version], headerPath);
+        write(sources[version], sourcePath);
         say("e");
     }
 }

@@ -14,10 +14,9 @@
 #include <vector>
 
 #include "app/tav_main_form.h"
-#include "dialogs/dialogs.h"
+#include "dialogs_test_support.h"
 #include "document/child_form.h"
 #include "document/text_pane.h"
-#include "platform/scripted_platform.h"
 
 namespace tav::testing {
 
@@ -27,22 +26,19 @@ inline std::vector<std::string> paneLines(const TextPane& pane) {
     return lines;
 }
 
-class AppFixture : public ::testing::Test {
+class AppFixture : public WindowsTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        main = std::make_unique<TTavMainForm>(platform);
-        TavMainForm = main.get();
-        createDialogs(platform);
+        WindowsTest::SetUp();
+        main = windows->TavMainForm.get();
         main->show();
     }
 
     void TearDown() override {
         // Nothing may ask questions while the test's windows go away.
         for (TChildForm* document : main->documents()) document->Modified = false;
-        main.reset();
-        TavMainForm = nullptr;
-        destroyDialogs();
+        WindowsTest::TearDown();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -50,9 +46,10 @@ protected:
     TChildForm* newClass(const QString& name, bool normal = true, QString directory = {}) {
         if (directory.isNull()) directory = dir.path();
         platform.modalScripts.push_back([=](QDialog*) {
-            NewClassDlg->Name->setText(name);
-            (normal ? NewClassDlg->Normal : NewClassDlg->VirtualBase)->setChecked(true);
-            NewClassDlg->setDirectory(directory);
+            TNewClassDlg* dialog = dialogs().NewClassDlg;
+            dialog->Name->setText(name);
+            (normal ? dialog->Normal : dialog->VirtualBase)->setChecked(true);
+            dialog->setDirectory(directory);
             return ModalOk;
         });
         main->New1Click();
@@ -67,8 +64,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    ScriptedPlatform platform;
-    std::unique_ptr<TTavMainForm> main;
+    TTavMainForm* main = nullptr;
 };
 
 }  // namespace tav::testing

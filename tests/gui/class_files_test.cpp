@@ -7,7 +7,7 @@
 
 #include "app_fixture.h"
 #include "document/file_names.h"
-#include "document/skeleton.h"
+#include "members/skeleton.h"
 
 namespace tav::testing {
 namespace {
@@ -358,7 +358,7 @@ namespace {
 TEST_F(OpenClass, FocusOnTheFunctionListRefillsIt) {
     TChildForm* doc = newClass("Focused");
     main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     doc->FunctionList.push_back("Focused::Late()");
     doc->SourceMemo->setFocus();
     main->FunctionsCombo->setFocus();

@@ -22,7 +22,7 @@ protected:
         ASSERT_TRUE(driveA.isValid() && driveB.isValid());
         ASSERT_TRUE(QDir(driveA.path()).mkpath("src/deep"));
         ASSERT_TRUE(QDir(driveA.path()).mkpath("docs"));
-        dlg = NewClassDlg;
+        dlg = dialogs().NewClassDlg;
     }
 
     QString labelPath() const { return dlg->DirLabel->toolTip(); }

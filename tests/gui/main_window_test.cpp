@@ -7,7 +7,7 @@
 #include <QToolButton>
 
 #include "app_fixture.h"
-#include "document/skeleton.h"
+#include "members/skeleton.h"
 
 namespace tav::testing {
 namespace {
@@ -171,14 +171,14 @@ TEST_F(MainWindow, HelpContentsIndexAndAboutGoThroughThePlatform) {
     main->Index1->trigger();
     ASSERT_EQ(platform.helpCalls.size(), 2u);
     for (const RecordedHelp& call : platform.helpCalls) {
-        EXPECT_EQ(call.owner, main.get());
+        EXPECT_EQ(call.owner, main);
         EXPECT_EQ(call.fileName, "tav.hlp");
         EXPECT_EQ(call.command, 3);
         EXPECT_EQ(call.data, 0);
     }
     main->About1->trigger();
     ASSERT_EQ(platform.modalRuns.size(), 1u);
-    EXPECT_EQ(platform.modalRuns[0], AboutBox);
+    EXPECT_EQ(platform.modalRuns[0], dialogs().AboutBox);
 }
 
 TEST_F(MainWindow, AnErrorInACommandIsShownAndTheProgramGoesOn) {
@@ -287,9 +287,9 @@ TEST_F(MainWindow, ExitStopsAtADocumentKeptOpenByCancel) {
 TEST_F(MainWindow, AddDataMemberThroughTheDialogAndCancelChangesNothing) {
     TChildForm* doc = newClass("Point");
     platform.modalScripts.push_back([](QDialog*) {
-        InputDataDlg->Type->setEditText("int");
-        InputDataDlg->Name->setText("x");
-        InputDataDlg->Private->setChecked(true);
+        dialogs().InputDataDlg->Type->setEditText("int");
+        dialogs().InputDataDlg->Name->setText("x");
+        dialogs().InputDataDlg->Private->setChecked(true);
         return ModalOk;
     });
     main->DataBitBtn->click();
@@ -300,23 +300,23 @@ TEST_F(MainWindow, AddDataMemberThroughTheDialogAndCancelChangesNothing) {
     ASSERT_TRUE(doc->SaveClass());
     const auto header = paneLines(*doc->HeaderMemo);
     platform.modalScripts.push_back([](QDialog*) {
-        InputDataDlg->Name->setText("ignored");
+        dialogs().InputDataDlg->Name->setText("ignored");
         return ModalCancel;
     });
     main->AddDataMember1->trigger();
     EXPECT_EQ(paneLines(*doc->HeaderMemo), header);
     EXPECT_FALSE(doc->Modified);
-    EXPECT_EQ(InputDataDlg->Name->text(), "ignored");  // the dialog keeps what was typed
+    EXPECT_EQ(dialogs().InputDataDlg->Name->text(), "ignored");  // the dialog keeps what was typed
 }
 
 TEST_F(MainWindow, AddMemberFunctionInsertsTheDeclarationAndAppendsTheBlock) {
     TChildForm* doc = newClass("Point");
     platform.modalScripts.push_back([](QDialog*) {
-        InputFunctionDlg->Public->setChecked(true);
-        InputFunctionDlg->Virtual->setChecked(true);
-        InputFunctionDlg->Type->setEditText("void");
-        InputFunctionDlg->Name->setText("Draw");
-        InputFunctionDlg->Arguments->setEditText("(int a)");
+        dialogs().InputFunctionDlg->Public->setChecked(true);
+        dialogs().InputFunctionDlg->Virtual->setChecked(true);
+        dialogs().InputFunctionDlg->Type->setEditText("void");
+        dialogs().InputFunctionDlg->Name->setText("Draw");
+        dialogs().InputFunctionDlg->Arguments->setEditText("(int a)");
         return ModalOk;
     });
     main->AddMemberFunction1->trigger();
@@ -335,8 +335,8 @@ TEST_F(MainWindow, AddMemberFunctionInsertsTheDeclarationAndAppendsTheBlock) {
 TEST_F(MainWindow, AddOperatorAndCopyConstructorGoUnderPublic) {
     TChildForm* doc = newClass("Point");
     platform.modalScripts.push_back([](QDialog*) {
-        InputOperatorDlg->Normal->setChecked(true);
-        InputOperatorDlg->Operator->setEditText("<<");
+        dialogs().InputOperatorDlg->Normal->setChecked(true);
+        dialogs().InputOperatorDlg->Operator->setEditText("<<");
         return ModalOk;
     });
     main->OperatorBitBtn->click();
@@ -366,14 +366,14 @@ namespace tav::testing {
 namespace {
 
 TEST_F(AppFixture, ACommandBeforeTheDialogsExistMakesThemFirst) {
-    destroyDialogs();
+    dialogs().destroy();
     platform.modalScripts.push_back([](QDialog* dialog) {
-        EXPECT_EQ(dialog, NewClassDlg);
+        EXPECT_EQ(dialog, dialogs().NewClassDlg);
         return ModalCancel;
     });
     main->New1Click();
-    ASSERT_NE(NewClassDlg, nullptr);
-    EXPECT_NE(AboutBox, nullptr);
+    ASSERT_NE(dialogs().NewClassDlg, nullptr);
+    EXPECT_NE(dialogs().AboutBox, nullptr);
     ASSERT_EQ(platform.modalRuns.size(), 1u);
 }
 

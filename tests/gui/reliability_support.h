@@ -59,6 +59,7 @@ struct DocumentState {
     std::vector<std::string> functions;
 
     static DocumentState of(const TChildForm& doc) {
+        const auto& main = dynamic_cast<const TTavMainForm&>(*doc.MainForm);
         return {doc.windowTitle(),
                 doc.ClassName,
                 doc.ClassDir,
@@ -66,8 +67,8 @@ struct DocumentState {
                 doc.SourceMemo->wholeText(),
                 doc.Modified,
                 doc.FirstSave,
-                doc.MainForm->isControlEnabled(QStringLiteral("Save")),
-                doc.MainForm->isControlEnabled(QStringLiteral("SaveBitBtn")),
+                main.isControlEnabled(QStringLiteral("Save")),
+                main.isControlEnabled(QStringLiteral("SaveBitBtn")),
                 doc.FunctionList};
     }
     bool operator==(const DocumentState&) const = default;

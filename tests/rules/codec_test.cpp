@@ -66,10 +66,7 @@ TEST(Codec, RandomCrLfFilesSurviveTheRoundTrip) {
         ASSERT_EQ(decoded.encoding, encoding) << "case " << i;
         ASSERT_TRUE(isValidUtf8(decoded.text)) << "case " << i;
         ASSERT_EQ(decoded.text.find('\r'), std::string::npos) << "case " << i;
-        const SplitText split = splitLines(decoded.text);
-        // An empty last line without a final break reads the same as a final break.
-        ASSERT_EQ(split.endsWithBreak, bytes.ends_with("\r\n")) << "case " << i;
-        ASSERT_EQ(joinLines(split.lines, split.endsWithBreak), decoded.text) << "case " << i;
+        ASSERT_EQ(decoded.text.ends_with('\n'), bytes.ends_with("\r\n")) << "case " << i;
         ASSERT_EQ(encodeFile(decoded.text, encoding), bytes) << "case " << i;
     }
 }
@@ -118,18 +115,6 @@ TEST(Codec, Latin1CannotHoldCharactersAboveFF) {
     EXPECT_EQ(encodeFile("\u20ac", FileEncoding::Latin1), std::nullopt);
     EXPECT_EQ(encodeFile("\u20ac", FileEncoding::Utf8), "\xE2\x82\xAC");
     EXPECT_EQ(encodeFile("bad \xFF", FileEncoding::Utf8), std::nullopt);
-}
-
-TEST(Codec, SplitLinesTreatsAFinalBreakAsTheEndOfTheLastLine) {
-    using ::testing::ElementsAre;
-    EXPECT_THAT(splitLines("").lines, ::testing::IsEmpty());
-    EXPECT_FALSE(splitLines("").endsWithBreak);
-    EXPECT_THAT(splitLines("a").lines, ElementsAre("a"));
-    EXPECT_THAT(splitLines("\n").lines, ElementsAre(""));
-    EXPECT_TRUE(splitLines("\n").endsWithBreak);
-    EXPECT_THAT(splitLines("a\n\nb").lines, ElementsAre("a", "", "b"));
-    EXPECT_THAT(splitLines("a\n\n").lines, ElementsAre("a", ""));
-    EXPECT_EQ(joinLines({"a", "", "b"}, true), "a\n\nb\n");
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
-#include "document/skeleton.h"
+#include "members/skeleton.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include "members/definition_block.h"
 
 namespace tav {
 namespace {

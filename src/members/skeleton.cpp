@@ -1,10 +1,9 @@
-#include "document/skeleton.h"
+#include "members/skeleton.h"
 
+#include "members/definition_block.h"
 #include "text/text_rules.h"
 
 namespace tav {
-
-const std::string kSeparatorLine = "//" + std::string(75, '-');
 
 namespace {
 
@@ -41,18 +40,6 @@ void appendHeaderBottom(LineList& header) {
     header.append("#endif");
 }
 
-void appendSkeletonBlock(LineList& source, const std::string& title, const std::string& head) {
-    source.append(kSeparatorLine);
-    source.append(title);
-    source.append("//");
-    source.append(kSeparatorLine);
-    source.append(head);
-    source.append("{");
-    source.append(";");
-    source.append("}");
-    source.append(kSeparatorLine);
-}
-
 }  // namespace
 
 void generateNormalHeader(LineList& header, const std::string& className) {
@@ -82,10 +69,10 @@ void generateSource(LineList& source, std::vector<std::string>& functions,
     source.append("#include \"" + className + ".h\"");
     source.append("");
     source.append("");
-    appendSkeletonBlock(source, "// Constructor", constructor);
+    appendFramedBlock(source, "// Constructor", constructor, {"{", ";", "}"});
     source.append("");
     source.append("");
-    appendSkeletonBlock(source, "// Destructor", destructor);
+    appendFramedBlock(source, "// Destructor", destructor, {"{", ";", "}"});
     functions.push_back(constructor);
     functions.push_back(destructor);
 }

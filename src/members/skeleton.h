@@ -7,8 +7,15 @@
 
 namespace tav {
 
-// "//" followed by 75 '-': frames every generated block.
-extern const std::string kSeparatorLine;
+enum class ClassKind { Normal, VirtualBase };
+
+// What the New Class dialog hands over: the class's kind, its name and the directory its files
+// go to (UTF-8, native separators, no trailing separator).
+struct NewClassInput {
+    ClassKind kind = ClassKind::Normal;
+    std::string name;
+    std::string directory;
+};
 
 // Each generator empties its pane first, then appends its lines.
 void generateNormalHeader(LineList& header, const std::string& className);
