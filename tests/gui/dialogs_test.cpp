@@ -2,6 +2,7 @@
 // the values kept between two uses.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QScreen>
 #include <QTest>
 #include <algorithm>
@@ -41,7 +42,7 @@ std::vector<FormRow> formTable() {
     using K = Kind;
     return {
         {"NewClass",
-         [] { return NewClassDlg; },
+         [] { return dialogs().NewClassDlg; },
          "New Class",
          {202, 270},
          QPoint(222, 119),
@@ -59,7 +60,7 @@ std::vector<FormRow> formTable() {
           {"Button3", K::Button, "Help", {72, 232}, QSize(50, 25), 7},
           {"Button2", K::Button, "OK", {128, 232}, QSize(50, 25), 4}}},
         {"AddData",
-         [] { return InputDataDlg; },
+         [] { return dialogs().InputDataDlg; },
          "Add Data Member",
          {239, 145},
          QPoint(274, 190),
@@ -76,7 +77,7 @@ std::vector<FormRow> formTable() {
           {"Button3", K::Button, "Help", {88, 104}, QSize(60, 25), 7},
           {"Button2", K::Button, "OK", {160, 104}, QSize(60, 25), 5}}},
         {"AddFunction",
-         [] { return InputFunctionDlg; },
+         [] { return dialogs().InputFunctionDlg; },
          "Add Function",
          {451, 141},
          QPoint(191, 106),
@@ -97,7 +98,7 @@ std::vector<FormRow> formTable() {
           {"Button3", K::Button, "Help", {176, 104}, QSize(75, 25), 10},
           {"Button2", K::Button, "OK", {352, 104}, QSize(75, 25), 9}}},
         {"AddOperator",
-         [] { return InputOperatorDlg; },
+         [] { return dialogs().InputOperatorDlg; },
          "Add Operator",
          {253, 138},
          QPoint(193, 275),
@@ -111,7 +112,7 @@ std::vector<FormRow> formTable() {
           {"Button3", K::Button, "Help", {93, 96}, QSize(60, 25), 6},
           {"Button2", K::Button, "OK", {168, 96}, QSize(60, 25), 5}}},
         {"About",
-         [] { return AboutBox; },
+         [] { return dialogs().AboutBox; },
          "About",
          {278, 278},
          std::nullopt,
@@ -227,19 +228,20 @@ TEST_F(DialogsTest, ComboListsAreFixedAndInTheGivenOrder) {
         for (int i = 0; i < combo->count(); ++i) list.append(combo->itemText(i));
         return list;
     };
-    EXPECT_EQ(items(InputDataDlg->Type),
+    EXPECT_EQ(items(dialogs().InputDataDlg->Type),
               QStringList({"bool", "BYTE", "char", "double", "float", "int"}));
-    EXPECT_EQ(items(InputFunctionDlg->Type),
+    EXPECT_EQ(items(dialogs().InputFunctionDlg->Type),
               QStringList({"bool", "double", "double*", "float", "float*", "int", "int*", "String",
                            "void"}));
-    EXPECT_EQ(items(InputFunctionDlg->Arguments),
+    EXPECT_EQ(items(dialogs().InputFunctionDlg->Arguments),
               QStringList({"(bool b)", "(double d)", "(float f)", "(int a)", "(int a, int b)",
                            "(String s)", "(void)"}));
-    EXPECT_EQ(items(InputOperatorDlg->Operator),
+    EXPECT_EQ(items(dialogs().InputOperatorDlg->Operator),
               QStringList({"-", "--", "!=", "*", "+", "++", "<", "<<", "<=", "=", "==", ">",
                            ">=", ">>", "[]"}));
-    for (QComboBox* combo : {InputDataDlg->Type, InputFunctionDlg->Type,
-                             InputFunctionDlg->Arguments, InputOperatorDlg->Operator})
+    for (QComboBox* combo :
+         {dialogs().InputDataDlg->Type, dialogs().InputFunctionDlg->Type,
+          dialogs().InputFunctionDlg->Arguments, dialogs().InputOperatorDlg->Operator})
         EXPECT_EQ(combo->insertPolicy(), QComboBox::NoInsert);
 }
 
@@ -326,19 +328,20 @@ TEST_P(InputDialog, HelpOpensTheTopicAndKeepsTheDialogOpen) {
 
 INSTANTIATE_TEST_SUITE_P(
     Dialogs, InputDialog,
-    ::testing::Values(InputDialogRow{"NewClass", [] { return NewClassDlg; },
-                                     [] { return NewClassDlg->Name; }, 20},
-                      InputDialogRow{"AddFunction", [] { return InputFunctionDlg; },
-                                     [] { return InputFunctionDlg->Name; }, 50},
-                      InputDialogRow{"AddData", [] { return InputDataDlg; },
-                                     [] { return InputDataDlg->Name; }, 60},
-                      InputDialogRow{"AddOperator", [] { return InputOperatorDlg; },
-                                     [] { return InputOperatorDlg->Operator->lineEdit(); }, 70}),
+    ::testing::Values(InputDialogRow{"NewClass", [] { return dialogs().NewClassDlg; },
+                                     [] { return dialogs().NewClassDlg->Name; }, 20},
+                      InputDialogRow{"AddFunction", [] { return dialogs().InputFunctionDlg; },
+                                     [] { return dialogs().InputFunctionDlg->Name; }, 50},
+                      InputDialogRow{"AddData", [] { return dialogs().InputDataDlg; },
+                                     [] { return dialogs().InputDataDlg->Name; }, 60},
+                      InputDialogRow{
+                          "AddOperator", [] { return dialogs().InputOperatorDlg; },
+                          [] { return dialogs().InputOperatorDlg->Operator->lineEdit(); }, 70}),
     [](const auto& info) { return std::string(info.param.form); });
 
 TEST_F(DialogsTest, AddDataMemberShowsTheLastValuesAgainEvenAfterCancel) {
     QtPlatform qt;
-    TInputDataDlg* dlg = InputDataDlg;
+    TInputDataDlg* dlg = dialogs().InputDataDlg;
     whenShown(dlg, [dlg] {
         dlg->Protected->click();
         dlg->Type->lineEdit()->selectAll();
@@ -368,16 +371,16 @@ TEST_F(DialogsTest, AddDataMemberShowsTheLastValuesAgainEvenAfterCancel) {
 }
 
 TEST_F(DialogsTest, AddFunctionKeepsItsCheckBoxesBetweenUses) {
-    InputFunctionDlg->Virtual->click();
-    InputFunctionDlg->done(ModalOk);
-    InputFunctionDlg->show();
-    EXPECT_TRUE(InputFunctionDlg->Virtual->isChecked());
-    EXPECT_FALSE(InputFunctionDlg->PureVirtual->isChecked());
-    InputFunctionDlg->hide();
+    dialogs().InputFunctionDlg->Virtual->click();
+    dialogs().InputFunctionDlg->done(ModalOk);
+    dialogs().InputFunctionDlg->show();
+    EXPECT_TRUE(dialogs().InputFunctionDlg->Virtual->isChecked());
+    EXPECT_FALSE(dialogs().InputFunctionDlg->PureVirtual->isChecked());
+    dialogs().InputFunctionDlg->hide();
 }
 
 TEST_F(DialogsTest, CheckingPureVirtualUnchecksVirtual) {
-    TInputFunctionDlg* dlg = InputFunctionDlg;
+    TInputFunctionDlg* dlg = dialogs().InputFunctionDlg;
     dlg->Virtual->click();
     dlg->PureVirtual->click();
     EXPECT_TRUE(dlg->PureVirtual->isChecked());
@@ -385,7 +388,7 @@ TEST_F(DialogsTest, CheckingPureVirtualUnchecksVirtual) {
 }
 
 TEST_F(DialogsTest, CheckingVirtualUnchecksPureVirtual) {
-    TInputFunctionDlg* dlg = InputFunctionDlg;
+    TInputFunctionDlg* dlg = dialogs().InputFunctionDlg;
     dlg->show();
     QTest::mouseClick(dlg->PureVirtual, Qt::LeftButton);
     ASSERT_TRUE(dlg->PureVirtual->isChecked());
@@ -396,7 +399,7 @@ TEST_F(DialogsTest, CheckingVirtualUnchecksPureVirtual) {
 }
 
 TEST_F(DialogsTest, ClickingTheCheckedBoxLeavesBothUnchecked) {
-    TInputFunctionDlg* dlg = InputFunctionDlg;
+    TInputFunctionDlg* dlg = dialogs().InputFunctionDlg;
     dlg->PureVirtual->click();
     dlg->PureVirtual->click();
     EXPECT_FALSE(dlg->PureVirtual->isChecked());
@@ -408,7 +411,7 @@ TEST_F(DialogsTest, ClickingTheCheckedBoxLeavesBothUnchecked) {
 }
 
 TEST_F(DialogsTest, SettingABoxWithoutAClickRunsNoRule) {
-    TInputFunctionDlg* dlg = InputFunctionDlg;
+    TInputFunctionDlg* dlg = dialogs().InputFunctionDlg;
     dlg->Virtual->setChecked(true);
     dlg->PureVirtual->setChecked(true);
     EXPECT_TRUE(dlg->Virtual->isChecked());
@@ -416,7 +419,7 @@ TEST_F(DialogsTest, SettingABoxWithoutAClickRunsNoRule) {
 }
 
 TEST_F(DialogsTest, TypedTextsAreHandedOnAsTyped) {
-    TInputOperatorDlg* op = InputOperatorDlg;
+    TInputOperatorDlg* op = dialogs().InputOperatorDlg;
     op->show();
     op->Operator->lineEdit()->selectAll();
     QTest::keyClicks(op->Operator->lineEdit(), "%");
@@ -425,7 +428,7 @@ TEST_F(DialogsTest, TypedTextsAreHandedOnAsTyped) {
     EXPECT_EQ(op->Operator->count(), 15);  // not added to the list
     op->hide();
 
-    TInputDataDlg* data = InputDataDlg;
+    TInputDataDlg* data = dialogs().InputDataDlg;
     data->show();
     // No completion from the list, and no exchange for an entry that differs in letter case.
     data->Type->lineEdit()->selectAll();
@@ -444,50 +447,93 @@ TEST_F(DialogsTest, TypedTextsAreHandedOnAsTyped) {
     data->hide();
 }
 
+TEST_F(DialogsTest, EachInputDialogHandsOverWhatItsControlsHold) {
+    TNewClassDlg* cls = dialogs().NewClassDlg;
+    cls->VirtualBase->setChecked(true);
+    cls->Name->setText(" Shape ");
+    cls->setDirectory(QDir::tempPath());
+    const NewClassInput newClass = cls->value();
+    EXPECT_EQ(newClass.kind, ClassKind::VirtualBase);
+    EXPECT_EQ(newClass.name, " Shape ");
+    EXPECT_EQ(newClass.directory, QDir::toNativeSeparators(QDir::tempPath()).toStdString());
+
+    TInputDataDlg* data = dialogs().InputDataDlg;
+    data->Protected->setChecked(true);
+    data->Type->setEditText("INT");
+    data->Name->setText("x");
+    const DataMemberInput member = data->value();
+    EXPECT_EQ(member.access, Access::Protected);
+    EXPECT_EQ(member.type + "|" + member.name, "INT|x");
+
+    TInputFunctionDlg* function = dialogs().InputFunctionDlg;
+    function->Public->setChecked(true);
+    function->Virtual->setChecked(true);
+    function->PureVirtual->setChecked(true);  // no click: both stay checked
+    function->Type->setEditText("void");
+    function->Name->setText("Draw");
+    function->Arguments->setEditText("(int a)");
+    const FunctionInput f = function->value();
+    EXPECT_EQ(f.access, Access::Public);
+    EXPECT_TRUE(f.isVirtual && f.isPureVirtual);
+    EXPECT_EQ(f.returnType + "|" + f.name + "|" + f.arguments, "void|Draw|(int a)");
+
+    TInputOperatorDlg* op = dialogs().InputOperatorDlg;
+    for (auto [button, kind] : {std::pair{op->Normal, OperatorKind::Normal},
+                                std::pair{op->Virtual, OperatorKind::Virtual},
+                                std::pair{op->PureVirtual, OperatorKind::PureVirtual}}) {
+        button->setChecked(true);
+        op->Operator->setEditText("[]");
+        EXPECT_EQ(op->value().kind, kind);
+        EXPECT_EQ(op->value().symbol, "[]");
+    }
+}
+
 TEST_F(DialogsTest, AboutBoxIsCentredAndEnterPressesOk) {
-    AboutBox->show();
-    const QRect screen = AboutBox->screen()->availableGeometry();
-    EXPECT_LE((AboutBox->frameGeometry().center() - screen.center()).manhattanLength(), 2);
-    EXPECT_TRUE(AboutBox->OKButton->isDefault());
-    AboutBox->setResult(0);
-    QTest::keyClick(AboutBox, Qt::Key_Return);
-    EXPECT_FALSE(AboutBox->isVisible());
-    EXPECT_EQ(AboutBox->result(), ModalOk);
+    dialogs().AboutBox->show();
+    const QRect screen = dialogs().AboutBox->screen()->availableGeometry();
+    EXPECT_LE((dialogs().AboutBox->frameGeometry().center() - screen.center()).manhattanLength(),
+              2);
+    EXPECT_TRUE(dialogs().AboutBox->OKButton->isDefault());
+    dialogs().AboutBox->setResult(0);
+    QTest::keyClick(dialogs().AboutBox, Qt::Key_Return);
+    EXPECT_FALSE(dialogs().AboutBox->isVisible());
+    EXPECT_EQ(dialogs().AboutBox->result(), ModalOk);
 }
 
 TEST_F(DialogsTest, TheUnshownFormsExistWithTheirCaptions) {
-    EXPECT_EQ(InputConstructorDlg->windowTitle(), "Add Constructor");
-    EXPECT_EQ(InputConstructorDlg->Arguments->currentText(), "(int a)");
+    EXPECT_EQ(dialogs().InputConstructorDlg->windowTitle(), "Add Constructor");
+    EXPECT_EQ(dialogs().InputConstructorDlg->Arguments->currentText(), "(int a)");
     QStringList items;
-    for (int i = 0; i < InputConstructorDlg->Arguments->count(); ++i)
-        items.append(InputConstructorDlg->Arguments->itemText(i));
+    for (int i = 0; i < dialogs().InputConstructorDlg->Arguments->count(); ++i)
+        items.append(dialogs().InputConstructorDlg->Arguments->itemText(i));
     EXPECT_EQ(items, QStringList({"(bool b)", "(double d)", "(float f)", "(int a)",
                                   "(int a, int b)", "(String s)"}));
-    EXPECT_EQ(InputFriend->windowTitle(), "Add Friend");
-    EXPECT_TRUE(InputFriend->findChildren<QWidget*>().isEmpty());
-    EXPECT_EQ(TestForm->windowTitle(), "TestForm");
-    EXPECT_EQ(TestForm->Label1->text(), "test form");
+    EXPECT_EQ(dialogs().InputFriend->windowTitle(), "Add Friend");
+    EXPECT_TRUE(dialogs().InputFriend->findChildren<QWidget*>().isEmpty());
+    EXPECT_EQ(dialogs().TestForm->windowTitle(), "TestForm");
+    EXPECT_EQ(dialogs().TestForm->Label1->text(), "test form");
 
     // The Add Constructor buttons do nothing.
-    InputConstructorDlg->show();
+    dialogs().InputConstructorDlg->show();
     for (QPushButton* button :
-         {InputConstructorDlg->Button1, InputConstructorDlg->Button2, InputConstructorDlg->Button3})
+         {dialogs().InputConstructorDlg->Button1, dialogs().InputConstructorDlg->Button2,
+          dialogs().InputConstructorDlg->Button3})
         button->click();
-    EXPECT_TRUE(InputConstructorDlg->isVisible());
+    EXPECT_TRUE(dialogs().InputConstructorDlg->isVisible());
     EXPECT_TRUE(platform.helpCalls.empty());
-    InputConstructorDlg->hide();
+    dialogs().InputConstructorDlg->hide();
 }
 
 TEST_F(DialogsTest, DestroyingClearsEveryInstance) {
-    destroyDialogs();
-    EXPECT_EQ(AboutBox, nullptr);
-    EXPECT_EQ(NewClassDlg, nullptr);
-    EXPECT_EQ(InputDataDlg, nullptr);
-    EXPECT_EQ(InputFunctionDlg, nullptr);
-    EXPECT_EQ(InputOperatorDlg, nullptr);
-    EXPECT_EQ(InputConstructorDlg, nullptr);
-    EXPECT_EQ(InputFriend, nullptr);
-    EXPECT_EQ(TestForm, nullptr);
+    dialogs().destroy();
+    EXPECT_EQ(dialogs().AboutBox, nullptr);
+    EXPECT_EQ(dialogs().NewClassDlg, nullptr);
+    EXPECT_EQ(dialogs().InputDataDlg, nullptr);
+    EXPECT_EQ(dialogs().InputFunctionDlg, nullptr);
+    EXPECT_EQ(dialogs().InputOperatorDlg, nullptr);
+    EXPECT_EQ(dialogs().InputConstructorDlg, nullptr);
+    EXPECT_EQ(dialogs().InputFriend, nullptr);
+    EXPECT_EQ(dialogs().TestForm, nullptr);
 }
 
 }  // namespace
