@@ -2,7 +2,9 @@
 // window closes. An error that reaches the loop is shown and the program goes on; one that
 // escapes start-up is shown and ends the program.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QTimer>
+#include <string_view>
 
 #include "app/app_style.h"
 #include "app/app_windows.h"
@@ -27,14 +29,48 @@ private:
     tav::Platform& platform_;
 };
 
+// tavrin [FILE...]: the files whose classes to open. --help and --version print their lines
+// and end the program.
+QStringList filesToOpen(QCoreApplication& app) {
+    QCommandLineParser arguments;
+    arguments.setApplicationDescription(
+        QStringLiteral("Writes C++ classes: header and source skeletons, members and operators."));
+    arguments.addHelpOption();
+    arguments.addVersionOption();
+    arguments.addPositionalArgument(QStringLiteral("files"),
+                                    QStringLiteral("Header or source files of classes to open."),
+                                    QStringLiteral("[FILE...]"));
+    arguments.process(app);
+    return arguments.positionalArguments();
+}
+
+// Help and version need no display: they are answered before the windowing system is reached.
+bool onlyPrints(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        for (const std::string_view option : {"-h", "-?", "--help", "--help-all", "-v", "--version"})
+            if (argument == option) return true;
+    }
+    return false;
+}
+
+void nameTheProgram() {
+    QCoreApplication::setApplicationName(tav::kProgramName);
+    QCoreApplication::setApplicationVersion(tav::kProgramVersion);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    nameTheProgram();
+    if (onlyPrints(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        filesToOpen(app);  // prints and ends the program
+        return 0;
+    }
     tav::QtPlatform platform;
     TavApplication app(argc, argv, platform);
     QApplication::setStyle(new TavStyle);
-    QApplication::setApplicationName(tav::kProgramName);
-    QApplication::setApplicationVersion(tav::kProgramVersion);
     QApplication::setDesktopFileName(QStringLiteral("tavrin"));
     // The windows are laid out for 8-point text. As the default font, it is also the font in
     // which every text field makes its first layout, before it takes its window's font: with a
@@ -48,6 +84,7 @@ int main(int argc, char* argv[]) {
     font.setStyleStrategy(QFont::PreferNoShaping);
     font.setHintingPreference(QFont::PreferFullHinting);
     QApplication::setFont(font);
+    const QStringList files = filesToOpen(app);
 
     int result = 1;
     tav::runGuarded(platform, nullptr, [&] {
@@ -61,6 +98,10 @@ int main(int argc, char* argv[]) {
             QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
         } else {
             windows.show();
+            if (!files.isEmpty())
+                QTimer::singleShot(0, &windows.main(), [&windows, &files] {
+                    windows.main().openFiles(files);
+                });
         }
         result = QApplication::exec();
     });

@@ -8,7 +8,14 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QToolButton>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/bold_caption_button.h"
@@ -16,6 +23,7 @@
 #include "dialogs/editable_combo.h"
 #include "dialogs/pictures.h"
 #include "document/child_form.h"
+#include "document/file_names.h"
 #include "platform/guarded.h"
 
 namespace {
@@ -91,6 +99,7 @@ TTavMainForm::TTavMainForm(tav::Platform& platform, tav::Dialogs& dialogs)
     MdiArea->viewport()->installEventFilter(this);
     connect(MdiArea, &QMdiArea::subWindowActivated, this, &TTavMainForm::onSubWindowActivated);
 
+    setAcceptDrops(true);
     move(192, 108);
     resize(605, 377);
 }
@@ -327,6 +336,51 @@ void TTavMainForm::New1Click() {
 
 void TTavMainForm::Open1Click() {
     runCommand([this] { createDocument()->OpenClass(); });
+}
+
+void TTavMainForm::openFiles(const QStringList& paths) {
+    QStringList openedPairs;
+    for (const QString& path : paths) {
+        const QFileInfo file(path);
+        if (file.isDir()) {
+            platform_.message(this,
+                              QStringLiteral("Cannot open %1: it is a directory")
+                                  .arg(QDir::toNativeSeparators(file.absoluteFilePath())),
+                              tav::MessageIcon::Error);
+            continue;
+        }
+        const QString absolute = file.absoluteFilePath();
+        const QString pair = tav::withoutExtension(QDir::toNativeSeparators(absolute));
+        if (openedPairs.contains(pair)) continue;
+        openedPairs.append(pair);
+        runCommand([this, &absolute] { createDocument()->OpenClassFile(absolute); });
+    }
+}
+
+namespace {
+// The header and source files among a drag's URLs; empty when it carries anything else.
+QStringList droppedClassFiles(const QMimeData* data) {
+    QStringList files;
+    if (!data->hasUrls()) return files;
+    for (const QUrl& url : data->urls()) {
+        const QString suffix = QFileInfo(url.path()).suffix();
+        if (!url.isLocalFile() || (suffix != u"h" && suffix != u"cpp")) return {};
+        files.append(url.toLocalFile());
+    }
+    return files;
+}
+}  // namespace
+
+void TTavMainForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedClassFiles(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TTavMainForm::dropEvent(QDropEvent* event) {
+    const QStringList files = droppedClassFiles(event->mimeData());
+    if (files.isEmpty()) return;
+    event->acceptProposedAction();
+    // After the drop has ended, so that a message about a file is not shown inside the drag.
+    QTimer::singleShot(0, this, [this, files] { openFiles(files); });
 }
 
 void TTavMainForm::SaveClick() {

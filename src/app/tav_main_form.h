@@ -73,6 +73,9 @@ public:
     QList<TChildForm*> documents() const;
     // A new, empty class window in the workspace.
     TChildForm* createDocument();
+    // Opens each file's class pair as the Open command opens a chosen file, a pair once however
+    // many of its files are given. Relative paths are taken from the current directory.
+    void openFiles(const QStringList& paths);
 
     // The ten document controls.
     void enableDocumentControls() override;
@@ -108,6 +111,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Header and source files dropped on the window are opened; any other drop is refused.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -190,9 +190,13 @@ void TChildForm::SaveClassAs() {
 }
 
 void TChildForm::OpenClass() {
-    QString chosen = platform().chooseOpenFile(this, kOpenFilter);
+    const QString chosen = platform().chooseOpenFile(this, kOpenFilter);
     if (chosen.isEmpty()) return;
-    chosen = QDir::toNativeSeparators(chosen);
+    OpenClassFile(chosen);
+}
+
+void TChildForm::OpenClassFile(const QString& path) {
+    const QString chosen = QDir::toNativeSeparators(path);
     ClassDir = tav::directoryPart(chosen);
     const QString base = tav::withoutExtension(chosen) + QLatin1Char('.');
     const tav::Result<bool> header = ScanHeader(base + QStringLiteral("h"));

@@ -44,6 +44,8 @@ public:
     bool SaveClass();
     void SaveClassAs();
     void OpenClass();
+    // Opens the pair of path (either file of it) as if the Open dialog had chosen it.
+    void OpenClassFile(const QString& path);
 
     void AddDataMember();
     void AddMemberFunction();
