@@ -30,7 +30,7 @@ for topic in contents 20 50 60 70; do
 done
 [ -f "$desktop" ] || fail "no desktop entry at $datadir/applications/tavrin.desktop"
 desktop-file-validate "$desktop" || fail "the desktop entry does not validate"
-grep -qx 'Exec=tavrin' "$desktop" || fail "the desktop entry does not start tavrin"
+grep -qx 'Exec=tavrin %F' "$desktop" || fail "the desktop entry does not start tavrin with files"
 grep -qx 'Icon=tavrin' "$desktop" || fail "the desktop entry does not name the tavrin icon"
 [ -s "$icon" ] || fail "no icon at $datadir/icons/hicolor/scalable/apps/tavrin.svg"
 grep -q '<svg' "$icon" || fail "the icon is not an SVG image"
