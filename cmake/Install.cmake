@@ -1,10 +1,9 @@
-# What the install adds to the program (bin, see src/CMakeLists.txt) and the help file
-# (cmake/HelpFile.cmake): the desktop entry and the icon. Then the Debian package: cpack -G DEB.
+# What the install adds to the program (bin, see src/CMakeLists.txt), the help file
+# (cmake/HelpFile.cmake) and the icons (cmake/Icons.cmake): the desktop entry. Then the Debian
+# package: cpack -G DEB.
 if(TARGET tavrin)
   install(FILES ${PROJECT_SOURCE_DIR}/data/tavrin.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-  install(FILES ${PROJECT_SOURCE_DIR}/data/tavrin.svg
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
   # Installs the build tree into a scratch prefix, checks it and starts the installed program.
   add_test(NAME install_check

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the build tree into a scratch prefix and checks what lands there: the program, the help
-# file in the data directory where the program looks for it, a valid desktop entry and the icon.
+# file in the data directory where the program looks for it, a valid desktop entry and the icons.
 # Then starts the installed program under a virtual X server and checks that it stays up.
 # Usage: check_install.sh CMAKE BUILD_DIR [BINDIR [DATADIR]]
 set -euo pipefail
@@ -34,6 +34,13 @@ grep -qx 'Exec=tavrin %F' "$desktop" || fail "the desktop entry does not start t
 grep -qx 'Icon=tavrin' "$desktop" || fail "the desktop entry does not name the tavrin icon"
 [ -s "$icon" ] || fail "no icon at $datadir/icons/hicolor/scalable/apps/tavrin.svg"
 grep -q '<svg' "$icon" || fail "the icon is not an SVG image"
+# Beside the scalable icon, a PNG of each fixed size of the theme, drawn at that size.
+for size in 16 22 24 32 48 64 128 256; do
+  png="$datadir/icons/hicolor/${size}x${size}/apps/tavrin.png"
+  [ -f "$prefix/$png" ] || fail "no icon at $png"
+  file -b "$prefix/$png" | grep -q "^PNG image data, $size x $size," \
+    || fail "$png is not a $size x $size PNG image: $(file -b "$prefix/$png")"
+done
 
 # The installed program comes up on a real (virtual) display, keeps running, and finds its help:
 # F1 opens the help viewer at the contents (a missing help file would show a message instead).
