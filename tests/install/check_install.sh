@@ -32,6 +32,12 @@ done
 desktop-file-validate "$desktop" || fail "the desktop entry does not validate"
 grep -qx 'Exec=tavrin %F' "$desktop" || fail "the desktop entry does not start tavrin with files"
 grep -qx 'Icon=tavrin' "$desktop" || fail "the desktop entry does not name the tavrin icon"
+# The desktop offers the program for C++ headers (.h is text/x-chdr) and sources.
+update-desktop-database "$prefix/$datadir/applications"
+for type in text/x-c++hdr text/x-c++src text/x-chdr; do
+  grep -q "^$type=.*tavrin\.desktop" "$prefix/$datadir/applications/mimeinfo.cache" \
+    || fail "the desktop entry does not open $type"
+done
 [ -s "$icon" ] || fail "no icon at $datadir/icons/hicolor/scalable/apps/tavrin.svg"
 grep -q '<svg' "$icon" || fail "the icon is not an SVG image"
 # Beside the scalable icon, a PNG of each fixed size of the theme, drawn at that size.
