@@ -1,6 +1,6 @@
 # What the install adds to the program (bin, see src/CMakeLists.txt), the help file
-# (cmake/HelpFile.cmake) and the icons (cmake/Icons.cmake): the desktop entry. Then the Debian
-# package: cpack -G DEB.
+# (cmake/HelpFile.cmake), the icons (cmake/Icons.cmake) and the AppStream data
+# (cmake/AppStream.cmake): the desktop entry. Then the Debian package: cpack -G DEB.
 if(TARGET tavrin)
   install(FILES ${PROJECT_SOURCE_DIR}/data/tavrin.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build tree into a scratch prefix and checks what lands there: the program, the help
-# file in the data directory where the program looks for it, a valid desktop entry and the icons.
+# file in the data directory where the program looks for it, a valid desktop entry, the icons
+# and valid AppStream data.
 # Then starts the installed program under a virtual X server and checks that it stays up.
 # Usage: check_install.sh CMAKE BUILD_DIR [BINDIR [DATADIR]]
 set -euo pipefail
@@ -47,6 +48,12 @@ for size in 16 22 24 32 48 64 128 256; do
   file -b "$prefix/$png" | grep -q "^PNG image data, $size x $size," \
     || fail "$png is not a $size x $size PNG image: $(file -b "$prefix/$png")"
 done
+
+metainfo=("$prefix/$datadir"/metainfo/*.metainfo.xml)
+[ -f "${metainfo[0]}" ] && [ ${#metainfo[@]} -eq 1 ] || fail "no AppStream file in $datadir/metainfo"
+appstreamcli validate --no-net "${metainfo[0]}" || fail "the AppStream data does not validate"
+grep -q '<launchable type="desktop-id">tavrin.desktop</launchable>' "${metainfo[0]}" \
+  || fail "the AppStream data does not launch the desktop entry"
 
 # The installed program comes up on a real (virtual) display, keeps running, and finds its help:
 # F1 opens the help viewer at the contents (a missing help file would show a message instead).
