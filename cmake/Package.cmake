@@ -22,4 +22,22 @@ set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 # The dependencies are the runtime packages of the libraries the program links (Qt).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
+
+# Installing and removing the package refreshes the desktop's program list and icon cache.
+set(TAVRIN_MAINTAINER_SCRIPTS)
+foreach(script postinst postrm)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/debian/refresh-desktop-caches
+                 ${PROJECT_BINARY_DIR}/debian/${script} COPYONLY)
+  list(APPEND TAVRIN_MAINTAINER_SCRIPTS ${PROJECT_BINARY_DIR}/debian/${script})
+endforeach()
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${TAVRIN_MAINTAINER_SCRIPTS})
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
+
+if(TARGET tavrin)
+  # Builds the package into a scratch directory and checks its files and maintainer scripts.
+  add_test(NAME package_check
+           COMMAND ${PROJECT_SOURCE_DIR}/tests/install/check_package.sh ${CMAKE_CPACK_COMMAND}
+                   ${PROJECT_BINARY_DIR}/CPackConfig.cmake)
+  set_tests_properties(package_check PROPERTIES TIMEOUT 120)
+endif()
