@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build tree into a scratch prefix and checks what lands there: the program, the help
-# file in the data directory where the program looks for it, a valid desktop entry and the icon.
+# file in the data directory where the program looks for it, a valid desktop entry, the icons
+# and valid AppStream data.
 # Then starts the installed program under a virtual X server and checks that it stays up.
 # Usage: check_install.sh CMAKE BUILD_DIR [BINDIR [DATADIR]]
 set -euo pipefail
@@ -30,10 +31,29 @@ for topic in contents 20 50 60 70; do
 done
 [ -f "$desktop" ] || fail "no desktop entry at $datadir/applications/tavrin.desktop"
 desktop-file-validate "$desktop" || fail "the desktop entry does not validate"
-grep -qx 'Exec=tavrin' "$desktop" || fail "the desktop entry does not start tavrin"
+grep -qx 'Exec=tavrin %F' "$desktop" || fail "the desktop entry does not start tavrin with files"
 grep -qx 'Icon=tavrin' "$desktop" || fail "the desktop entry does not name the tavrin icon"
+# The desktop offers the program for C++ headers (.h is text/x-chdr) and sources.
+update-desktop-database "$prefix/$datadir/applications"
+for type in text/x-c++hdr text/x-c++src text/x-chdr; do
+  grep -q "^$type=.*tavrin\.desktop" "$prefix/$datadir/applications/mimeinfo.cache" \
+    || fail "the desktop entry does not open $type"
+done
 [ -s "$icon" ] || fail "no icon at $datadir/icons/hicolor/scalable/apps/tavrin.svg"
 grep -q '<svg' "$icon" || fail "the icon is not an SVG image"
+# Beside the scalable icon, a PNG of each fixed size of the theme, drawn at that size.
+for size in 16 22 24 32 48 64 128 256; do
+  png="$datadir/icons/hicolor/${size}x${size}/apps/tavrin.png"
+  [ -f "$prefix/$png" ] || fail "no icon at $png"
+  file -b "$prefix/$png" | grep -q "^PNG image data, $size x $size," \
+    || fail "$png is not a $size x $size PNG image: $(file -b "$prefix/$png")"
+done
+
+metainfo=("$prefix/$datadir"/metainfo/*.metainfo.xml)
+[ -f "${metainfo[0]}" ] && [ ${#metainfo[@]} -eq 1 ] || fail "no AppStream file in $datadir/metainfo"
+appstreamcli validate --no-net "${metainfo[0]}" || fail "the AppStream data does not validate"
+grep -q '<launchable type="desktop-id">tavrin.desktop</launchable>' "${metainfo[0]}" \
+  || fail "the AppStream data does not launch the desktop entry"
 
 # The installed program comes up on a real (virtual) display, keeps running, and finds its help:
 # F1 opens the help viewer at the contents (a missing help file would show a message instead).

@@ -1,0 +1,43 @@
+# The Debian package: cpack -G DEB (or the package target) in the build directory.
+
+# The package's maintainer is whoever builds and hands it out. The default names the project with
+# a local address, as a package built on this machine has no public contact; a build that is
+# published sets its own, e.g. -DTAVRIN_PACKAGE_MAINTAINER="Tavrin project <name@domain>".
+set(TAVRIN_PACKAGE_MAINTAINER "Tavrin maintainers <tavrin@localhost>"
+    CACHE STRING "Maintainer field of the Debian package, as Name <address>")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tavrin)
+set(CPACK_PACKAGE_VENDOR "Brindlecote Software Development")
+set(CPACK_PACKAGE_CONTACT "${TAVRIN_PACKAGE_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop tool for writing C++ classes")
+set(CPACK_PACKAGE_DESCRIPTION "Tavrin creates the header and source skeleton of a C++ class and \
+adds data members, member functions, operators and copy constructors to it through small dialogs. \
+Each class is one window with its header above its source; classes are saved and opened as \
+.h/.cpp pairs.")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY tavrin)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TAVRIN_PACKAGE_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_SECTION devel)
+# The dependencies are the runtime packages of the libraries the program links (Qt).
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
+
+# Installing and removing the package refreshes the desktop's program list and icon cache.
+set(TAVRIN_MAINTAINER_SCRIPTS)
+foreach(script postinst postrm)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/debian/refresh-desktop-caches
+                 ${PROJECT_BINARY_DIR}/debian/${script} COPYONLY)
+  list(APPEND TAVRIN_MAINTAINER_SCRIPTS ${PROJECT_BINARY_DIR}/debian/${script})
+endforeach()
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${TAVRIN_MAINTAINER_SCRIPTS})
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)
+
+if(TARGET tavrin)
+  # Builds the package into a scratch directory and checks its files and maintainer scripts.
+  add_test(NAME package_check
+           COMMAND ${PROJECT_SOURCE_DIR}/tests/install/check_package.sh ${CMAKE_CPACK_COMMAND}
+                   ${PROJECT_BINARY_DIR}/CPackConfig.cmake)
+  set_tests_properties(package_check PROPERTIES TIMEOUT 120)
+endif()
