@@ -48,7 +48,8 @@ QStringList filesToOpen(QCoreApplication& app) {
 bool onlyPrints(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
-        for (const std::string_view option : {"-h", "-?", "--help", "--help-all", "-v", "--version"})
+        for (const std::string_view option :
+             {"-h", "-?", "--help", "--help-all", "-v", "--version"})
             if (argument == option) return true;
     }
     return false;
@@ -99,9 +100,8 @@ int main(int argc, char* argv[]) {
         } else {
             windows.show();
             if (!files.isEmpty())
-                QTimer::singleShot(0, &windows.main(), [&windows, &files] {
-                    windows.main().openFiles(files);
-                });
+                QTimer::singleShot(0, &windows.main(),
+                                   [&windows, &files] { windows.main().openFiles(files); });
         }
         result = QApplication::exec();
     });

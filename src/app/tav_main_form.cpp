@@ -3,18 +3,18 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMenuBar>
-#include <QPointer>
-#include <QSignalBlocker>
-#include <QTimer>
-#include <QToolButton>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 

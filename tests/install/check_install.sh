@@ -68,4 +68,22 @@ env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     || fail "the installed program did not find its help file"
   kill "$pid"; wait "$pid" || true
 ' check_install "$program"
+
+# Started with a header file, the installed program opens that class: Ctrl+S then saves the pair
+# (writing CR LF line breaks) and confirms it in a message box.
+classes="$prefix/classes"
+mkdir -p "$classes"
+printf '// Shape.h\nclass Shape\n{\npublic:\n};\n' >"$classes/Shape.h"
+printf '// Shape.cpp\nShape::Shape()\n' >"$classes/Shape.cpp"
+env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  fail() { echo "check_install: $*" >&2; kill "$pid" 2>/dev/null; exit 1; }
+  (cd "$2" && exec "$1" Shape.h) & pid=$!
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Tavrin 1\.1$" | head -n 1) \
+    || fail "the installed program showed no main window"
+  xdotool mousemove --sync --window "$window" 300 200 click 1 key ctrl+s
+  timeout 10 xdotool search --sync --onlyvisible --name "^Tavrin$" >/dev/null \
+    || fail "the class named on the command line was not open to be saved"
+  kill "$pid"; wait "$pid" || true
+' check_install "$program" "$classes"
+grep -q $'^class Shape\r$' "$classes/Shape.h" || fail "the class named on the command line was not saved"
 echo "check_install: ok"
