@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
+#include <QShortcutEvent>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QToolButton>
@@ -80,6 +81,7 @@ TTavMainForm::TTavMainForm(tav::Platform& platform, tav::Dialogs& dialogs)
 
     buildMenus();
     buildToolBar();
+    menuBar()->installEventFilter(this);
     documentControls_ = {{{Save, nullptr},
                           {nullptr, SaveBitBtn},
                           {SaveAs, nullptr},
@@ -109,6 +111,7 @@ TTavMainForm::~TTavMainForm() {
     // is gone, and they still signal on the way (the workspace reports the last window's
     // deactivation): none of that may reach this object's handlers any more.
     MdiArea->viewport()->removeEventFilter(this);
+    menuBar()->removeEventFilter(this);
     for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
 }
 
@@ -466,7 +469,39 @@ void TTavMainForm::FormMouseMove() {
 
 // ---- Window events ---------------------------------------------------------------------------
 
+namespace {
+
+// The first enabled menu of the bar whose access letter is key.
+QAction* firstMenuWithAccessKey(const QMenuBar* bar, const QKeySequence& key) {
+    for (QAction* menu : bar->actions()) {
+        if (menu->isVisible() && menu->isEnabled() && QKeySequence::mnemonic(menu->text()) == key)
+            return menu;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 bool TTavMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Shortcut && watched == menuBar()) {
+        // "&File" and "&Functions" share their letter: the toolkit would open them in turn on
+        // each Alt+F. The letter opens the first menu that has it, every time.
+        const auto* shortcut = static_cast<QShortcutEvent*>(event);
+        if (shortcut->isAmbiguous()) {
+            if (QAction* menu = firstMenuWithAccessKey(menuBar(), shortcut->key())) {
+                menuBar()->setActiveAction(menu);
+                return true;
+            }
+        }
+    } else if (event->type() == QEvent::ShortcutOverride &&
+               (watched == FunctionsCombo->lineEdit() || watched == DataCombo->lineEdit())) {
+        // Ctrl+X is Exit wherever the focus is, not Cut in the boxes' edit fields.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (QKeySequence(key->keyCombination()) == Exit1->shortcut()) {
+            event->ignore();
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseMove && watched == MdiArea->viewport()) {
         FormMouseMove();
     } else if (event->type() == QEvent::FocusIn) {

@@ -49,13 +49,13 @@ TNewClassDlg::TNewClassDlg(tav::Platform& platform)
 
     DirLabel = new QLabel(this);
     DirLabel->setObjectName(QStringLiteral("DirLabel"));
-    DirLabel->setAccessibleName(QStringLiteral("DirLabel"));
     DirLabel->setCursor(Qt::ArrowCursor);
     DirLabel->move(16, 112);
 
     Dir = new TDirectoryList(this);
     Dir->setObjectName(QStringLiteral("Dir"));
-    Dir->setAccessibleName(QStringLiteral("Dir"));
+    // Announced as what it chooses: the list's accessible interface has no "labelled by".
+    Dir->setAccessibleName(QStringLiteral("Class Directory"));
     Dir->setGeometry(16, 128, 169, 57);
 
     Drive = new QComboBox(this);
@@ -67,6 +67,11 @@ TNewClassDlg::TNewClassDlg(tav::Platform& platform)
     Button3 = addButton("Button3", QStringLiteral("Help"), {72, 232, 50, 25});
     Button2 = addButton("Button2", QStringLiteral("OK"), {128, 232, 50, 25});
     connectButtons(Button1, Button2, Button3, kHelpContextNewClass);
+
+    // Each field is announced with its label ("labelled by"); the directory label's accessible
+    // name is the whole directory it shows, which its text may shorten.
+    Label1->setBuddy(Name);
+    Label2->setBuddy(Dir);
 
     setTabOrder(Normal, VirtualBase);
     setTabOrder(VirtualBase, Name);
@@ -129,6 +134,7 @@ void TNewClassDlg::DriveChange() {
 void TNewClassDlg::showDirectory(const QString& path) {
     const QString shown = QDir::toNativeSeparators(path);
     DirLabel->setToolTip(shown);
+    DirLabel->setAccessibleName(shown);
     DirLabel->setText(
         QFontMetrics(DirLabel->font()).elidedText(shown, Qt::ElideMiddle, kDirLabelWidth));
     DirLabel->adjustSize();

@@ -1,4 +1,5 @@
 // The New Class dialog's directory list, its label and the drive box.
+#include <QAccessible>
 #include <QDir>
 #include <QStorageInfo>
 #include <QTemporaryDir>
@@ -25,7 +26,13 @@ protected:
         dlg = dialogs().NewClassDlg;
     }
 
-    QString labelPath() const { return dlg->DirLabel->toolTip(); }
+    // The directory the label shows: its tip, and what a screen reader announces as its name.
+    QString labelPath() const {
+        const QString tip = dlg->DirLabel->toolTip();
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(dlg->DirLabel)->text(QAccessible::Name),
+                  tip);
+        return tip;
+    }
 
     QTemporaryDir driveA;
     QTemporaryDir driveB;

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QTest>
 #include <QToolButton>
 
 #include "app_fixture.h"
@@ -375,6 +376,27 @@ TEST_F(AppFixture, ACommandBeforeTheDialogsExistMakesThemFirst) {
     ASSERT_NE(dialogs().NewClassDlg, nullptr);
     EXPECT_NE(dialogs().AboutBox, nullptr);
     ASSERT_EQ(platform.modalRuns.size(), 1u);
+}
+
+}  // namespace
+}  // namespace tav::testing
+
+namespace tav::testing {
+namespace {
+
+TEST_F(AppFixture, AltFOpensTheFileMenuEveryTimeThoughFunctionsSharesTheLetter) {
+    newClass("Shape");
+    ASSERT_TRUE(main->Functions->menuAction()->isEnabled());
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    for (int press = 0; press < 4; ++press) {
+        QTest::keyClick(main, Qt::Key_F, Qt::AltModifier);
+        EXPECT_EQ(main->menuBar()->activeAction(), main->File1->menuAction()) << press;
+        EXPECT_TRUE(main->File1->isVisible()) << press;
+        EXPECT_FALSE(main->Functions->isVisible()) << press;
+        main->File1->close();
+        main->menuBar()->setActiveAction(nullptr);
+    }
 }
 
 }  // namespace

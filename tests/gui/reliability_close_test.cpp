@@ -43,6 +43,14 @@ std::vector<ClosePath> closePaths() {
              QTest::keyClick(doc.SourceMemo, Qt::Key_X, Qt::ControlModifier);
          },
          true},
+        {"Ctrl+X in the function box's edit field",
+         [](TTavMainForm& main, TChildForm&) {
+             main.activateWindow();
+             ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+             main.FunctionsCombo->lineEdit()->setFocus();
+             QTest::keyClick(main.FunctionsCombo->lineEdit(), Qt::Key_X, Qt::ControlModifier);
+         },
+         true},
         // What the window system does when its close box is clicked.
         {"the main window's close box",
          [](TTavMainForm& main, TChildForm&) { main.windowHandle()->close(); }, true},

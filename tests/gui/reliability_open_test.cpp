@@ -22,9 +22,7 @@ constexpr qint64 kOpenLimitMs = 15000;
 constexpr qint64 kOpenLimitMs = 5000;
 #endif
 
-void appendUtf8(QByteArray& out, char32_t cp) {
-    out += QString::fromUcs4(&cp, 1).toUtf8();
-}
+void appendUtf8(QByteArray& out, char32_t cp) { out += QString::fromUcs4(&cp, 1).toUtf8(); }
 
 // Every byte value, NUL runs included, with CR and LF only as CR LF pairs.
 QByteArray binaryWithCrLfBreaks() {
