@@ -63,6 +63,7 @@ public:
     }
 
     int row() const { return row_; }
+    QListView* view() const { return view_; }
 
 private:
     QModelIndex index() const {
@@ -98,10 +99,14 @@ public:
     }
 
     int indexOfChild(const QAccessibleInterface* child) const override {
-        for (const auto& [row, id] : entries_) {
-            if (QAccessible::accessibleInterface(id) == child) return row;
-        }
-        return -1;
+        // An entry knows its row: no search through the entries (a client asks each entry for
+        // its place in the list).
+        const auto* entry = dynamic_cast<const DropDownEntry*>(child);
+        if (!entry || entry->view() != view() || !entry->isValid()) return -1;
+        const auto known = entries_.find(entry->row());
+        return known != entries_.end() && QAccessible::accessibleInterface(known->second) == entry
+                   ? entry->row()
+                   : -1;
     }
 
     QAccessibleInterface* childAt(int x, int y) const override {

@@ -167,12 +167,12 @@ class Client:
 
 
 def walk(node, texts, roles=None):
-    """Reads what a screen reader reads of each object: name, role, states, children, and of a
-    text its length, caret and first line. Returns the number of objects; roles, when given,
+    """Reads what a screen reader reads of each object: name, role, states, place among its
+    siblings, children, and of a text its length, caret and first line. Returns the number of objects; roles, when given,
     counts them by role."""
     count = 1
     role = node.getRoleName()
-    _ = node.name, node.getState().getStates()
+    _ = node.name, node.getState().getStates(), node.getIndexInParent()
     if roles is not None:
         roles[role] = roles.get(role, 0) + 1
     try:
