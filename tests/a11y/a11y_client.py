@@ -95,14 +95,14 @@ def write_class_pair(directory, name, header_lines, source_lines):
 
 
 class Client:
-    def __init__(self, limit):
+    def __init__(self, limit, listened=LISTENED):
         self.limit = limit
         self.context = GLib.MainContext.default()
         self.events = {}
         self.last_event = time.monotonic()
         self.lines = []
         self.probe = None
-        for kind in LISTENED:
+        for kind in listened:
             pyatspi.Registry.registerEventListener(self.on_event, kind)
         # Wakes the loop up now and then, so that pump() sees its deadline.
         GLib.timeout_add(20, lambda: True)
@@ -199,6 +199,8 @@ def main():
     parser.add_argument("--source-lines", type=int, default=200_000)
     parser.add_argument("--header-lines", type=int, default=20_000)
     parser.add_argument("--type", type=int, default=20, help="characters typed after opening")
+    parser.add_argument("--all-events", action="store_true",
+                        help="listen to every object and window event")
     parser.add_argument("--open-again", action="store_true",
                         help="open the pair a second time after the first walk")
     parser.add_argument("--limit", type=float, default=300, help="seconds allowed for a step")
@@ -212,7 +214,7 @@ def main():
     header, source = write_class_pair(directory, "LargeClass", args.header_lines,
                                       args.source_lines)
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
-    client = Client(args.limit)
+    client = Client(args.limit, ["object:", "window:", "focus:"] if args.all_events else LISTENED)
     command = [args.probe] + (["--bare"] if args.bare else []) + [header, source]
     failed = []
     measures = []
