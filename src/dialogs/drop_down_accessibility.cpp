@@ -22,9 +22,7 @@ public:
         return view_ && view_->model() && row_ < view_->model()->rowCount(view_->rootIndex());
     }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        return view_ ? view_->window()->windowHandle() : nullptr;
-    }
+    QWindow* window() const override { return view_ ? view_->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override {
         return view_ ? QAccessible::queryAccessibleInterface(view_) : nullptr;
     }
