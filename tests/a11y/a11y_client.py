@@ -192,6 +192,39 @@ def walk(node, texts, roles=None):
     return count
 
 
+def find_role(node, role):
+    if node.getRoleName() == role:
+        return node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        found = find_role(child, role) if child is not None else None
+        if found is not None:
+            return found
+    return None
+
+
+def check_drop_down(client, app, functions, failed, measure):
+    """The function list: no entries while folded up, every function while dropped down."""
+    combo = find_role(app, "combo box")
+    folded = combo.getChildAtIndex(0).childCount
+    t = time.monotonic()
+    client.command("drop")
+    client.wait_line("dropped")
+    listed = combo.getChildAtIndex(0)
+    count = listed.childCount
+    last = listed.getChildAtIndex(count - 1) if count else None
+    name, place = (last.name, last.getIndexInParent()) if last is not None else ("", -1)
+    measure("drop_until_last_entry_read", time.monotonic() - t)
+    client.command("fold")
+    client.wait_line("folded")
+    refolded = combo.getChildAtIndex(0).childCount
+    print("DROP folded %d dropped %d last %r at %d folded again %d"
+          % (folded, count, name, place, refolded), flush=True)
+    if (folded, count, place, refolded) != (0, functions, functions - 1, 0) or \
+            "Function" not in name:
+        failed.append("the function list did not show its entries only while dropped down")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("probe")
@@ -201,6 +234,8 @@ def main():
     parser.add_argument("--type", type=int, default=20, help="characters typed after opening")
     parser.add_argument("--all-events", action="store_true",
                         help="listen to every object and window event")
+    parser.add_argument("--drop", action="store_true",
+                        help="drop the function list down and read it, then fold it up")
     parser.add_argument("--open-again", action="store_true",
                         help="open the pair a second time after the first walk")
     parser.add_argument("--limit", type=float, default=300, help="seconds allowed for a step")
@@ -285,6 +320,8 @@ def main():
             inserted = client.events.get("object:text-changed:insert", (0, 0))[0]
             if inserted < args.type:
                 failed.append("%d text insertions reported for %d keys" % (inserted, args.type))
+        if args.drop and not args.bare:
+            check_drop_down(client, app, args.source_lines // 10, failed, measure)
         # Events still on their way are counted too.
         quiet_since = time.monotonic()
         client.pump(lambda: time.monotonic() - max(client.last_event, quiet_since) > 1.0,

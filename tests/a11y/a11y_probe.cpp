@@ -7,12 +7,15 @@
 // Commands on standard input, one a line:
 //   open          opens the pair (the main window: through the class window's Open command)
 //   type <n>      types n characters at the start of the lower pane, one key at a time
+//   drop, fold    drops the function list down, folds it up (the main window only)
 //   quit
 // Answers on standard output, one a line: "ready <pid>" once the window is shown, then
-// "opened <seconds>" and "typed <seconds>" when a command is done (its time in the program).
+// "opened <seconds>", "typed <seconds>", "dropped" and "folded" when a command is done (with
+// its time in the program).
 #include <unistd.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
@@ -143,7 +146,15 @@ int main(int argc, char* argv[]) {
                 open();
             else if (line.startsWith(QStringLiteral("type ")))
                 type(line.mid(5).toInt());
-            else if (line == QStringLiteral("quit"))
+            else if (line == QStringLiteral("drop") && mainForm) {
+                mainForm->FunctionsCombo->showPopup();
+                settle();
+                say(QStringLiteral("dropped"));
+            } else if (line == QStringLiteral("fold") && mainForm) {
+                mainForm->FunctionsCombo->hidePopup();
+                settle();
+                say(QStringLiteral("folded"));
+            } else if (line == QStringLiteral("quit"))
                 QCoreApplication::exit(0);
         }
     });
