@@ -32,6 +32,7 @@ struct Ratio {
 
 constexpr Ratio kRatios[] = {
     {"open", "open/tavrin", "open/bare_panes", 1.5, false},
+    {"open_a11y", "open_a11y/tavrin", "open_a11y/bare_panes", 1.5, false},
     {"insert_scale", "insert_member/large_header", "insert_member/small_header", 2, false},
     {"append_scale", "append_function/large_pair", "append_function/skeleton", 2, false},
     {"keystroke_scale", "keystroke/large_source", "keystroke/small_source", 2, false},

@@ -3,9 +3,12 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "dialogs/drop_down_accessibility.h"
+
 namespace tav {
 
 QComboBox* newEditableComboBox(QWidget* parent) {
+    installDropDownAccessibility();
     auto* combo = new QComboBox(parent);
     auto* edit = new QLineEdit(combo);
     edit->setPalette(combo->palette());

@@ -1,0 +1,170 @@
+// A program for the accessibility harness: a main window that opens a class pair on command, or,
+// with --bare, a window with two bare text edits that load the same two files (the baseline).
+// It runs on the platform the environment names (xcb under the harness), so that the toolkit's
+// accessibility bridge talks to the bus as it does in the real program.
+//
+// Usage: tavrin_a11y_probe [--bare] <header> <source>
+// Commands on standard input, one a line:
+//   open          opens the pair (the main window: through the class window's Open command)
+//   type <n>      types n characters at the start of the lower pane, one key at a time
+//   drop, fold    drops the function list down, folds it up (the main window only)
+//   quit
+// Answers on standard output, one a line: "ready <pid>" once the window is shown, then
+// "opened <seconds>", "typed <seconds>", "dropped" and "folded" when a command is done (with
+// its time in the program).
+#include <unistd.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QPlainTextEdit>
+#include <QSocketNotifier>
+#include <QSplitter>
+#include <QTimer>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "app/tav_main_form.h"
+#include "dialogs/dialogs.h"
+#include "document/child_form.h"
+#include "document/text_pane.h"
+#include "platform/scripted_platform.h"
+
+namespace {
+
+void say(const QString& line) {
+    std::printf("%s\n", qPrintable(line));
+    std::fflush(stdout);
+}
+
+QString readUtf8(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+// Types text into pane one key at a time, each key through the event loop as a user's key.
+void typeInto(QPlainTextEdit* pane, int count) {
+    pane->setFocus();
+    QTextCursor cursor = pane->textCursor();
+    cursor.movePosition(QTextCursor::Start);
+    pane->setTextCursor(cursor);
+    for (int i = 0; i < count; ++i) {
+        const QString key(QChar(u'a' + i % 26));
+        const int code = static_cast<int>(Qt::Key_A) + i % 26;
+        QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, key);
+        QKeyEvent release(QEvent::KeyRelease, code, Qt::NoModifier, key);
+        QApplication::sendEvent(pane, &press);
+        QApplication::sendEvent(pane, &release);
+        QCoreApplication::processEvents();
+    }
+}
+
+void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tavrin"));
+    QStringList args = QApplication::arguments();
+    args.removeFirst();
+    const bool bare = args.removeAll(QStringLiteral("--bare")) > 0;
+    if (args.size() != 2) {
+        std::fputs("usage: tavrin_a11y_probe [--bare] <header> <source>\n", stderr);
+        return 2;
+    }
+    const QString headerPath = args[0];
+    const QString sourcePath = args[1];
+
+    tav::ScriptedPlatform platform;
+    std::unique_ptr<TTavMainForm> mainForm;
+    std::unique_ptr<QSplitter> bareWindow;
+    QPlainTextEdit* bareTop = nullptr;
+    QPlainTextEdit* bareBottom = nullptr;
+    if (bare) {
+        bareWindow = std::make_unique<QSplitter>(Qt::Vertical);
+        bareTop = new QPlainTextEdit(bareWindow.get());
+        bareBottom = new QPlainTextEdit(bareWindow.get());
+        bareWindow->resize(800, 600);
+        bareWindow->show();
+    } else {
+        mainForm = std::make_unique<TTavMainForm>(platform);
+        TavMainForm = mainForm.get();
+        createDialogs(platform);
+        mainForm->resize(800, 600);
+        mainForm->show();
+    }
+
+    QPlainTextEdit* lowerPane = nullptr;
+    auto open = [&] {
+        QElapsedTimer timer;
+        timer.start();
+        if (bare) {
+            bareTop->setPlainText(readUtf8(headerPath));
+            bareBottom->setPlainText(readUtf8(sourcePath));
+            lowerPane = bareBottom;
+        } else {
+            platform.openFiles.push_back(headerPath);
+            TChildForm* document = mainForm->createDocument();
+            document->OpenClass();
+            document->showMaximized();
+            lowerPane = document->SourceMemo;
+        }
+        settle();
+        say(QStringLiteral("opened %1").arg(timer.nsecsElapsed() / 1e9));
+    };
+    auto type = [&](int count) {
+        QElapsedTimer timer;
+        timer.start();
+        if (lowerPane) typeInto(lowerPane, count);
+        settle();
+        say(QStringLiteral("typed %1").arg(timer.nsecsElapsed() / 1e9));
+    };
+
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    std::string pending;
+    QObject::connect(&input, &QSocketNotifier::activated, &app, [&] {
+        char buffer[256];
+        const ssize_t got = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (got <= 0) {
+            QCoreApplication::exit(0);
+            return;
+        }
+        pending.append(buffer, static_cast<std::size_t>(got));
+        for (std::size_t end; (end = pending.find('\n')) != std::string::npos;) {
+            const QString line = QString::fromStdString(pending.substr(0, end)).trimmed();
+            pending.erase(0, end + 1);
+            if (line == QStringLiteral("open"))
+                open();
+            else if (line.startsWith(QStringLiteral("type ")))
+                type(line.mid(5).toInt());
+            else if (line == QStringLiteral("drop") && mainForm) {
+                mainForm->FunctionsCombo->showPopup();
+                settle();
+                say(QStringLiteral("dropped"));
+            } else if (line == QStringLiteral("fold") && mainForm) {
+                mainForm->FunctionsCombo->hidePopup();
+                settle();
+                say(QStringLiteral("folded"));
+            } else if (line == QStringLiteral("quit"))
+                QCoreApplication::exit(0);
+        }
+    });
+    QTimer::singleShot(0, &app, [] { say(QStringLiteral("ready %1").arg(::getpid())); });
+
+    const int result = QApplication::exec();
+    if (mainForm) {
+        for (TChildForm* document : mainForm->documents()) document->Modified = false;
+        // The windows are not torn down: the measurement is over.
+    }
+    std::fflush(stdout);
+    ::_exit(result);
+}
