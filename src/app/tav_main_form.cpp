@@ -494,8 +494,10 @@ bool TTavMainForm::eventFilter(QObject* watched, QEvent* event) {
             }
         }
     } else if (event->type() == QEvent::ShortcutOverride &&
-               (watched == FunctionsCombo->lineEdit() || watched == DataCombo->lineEdit())) {
-        // Ctrl+X is Exit wherever the focus is, not Cut in the boxes' edit fields.
+               (watched == FunctionsCombo || watched == FunctionsCombo->lineEdit() ||
+                watched == DataCombo || watched == DataCombo->lineEdit())) {
+        // Ctrl+X is Exit wherever the focus is, not Cut in the boxes' edit fields (the box
+        // hands its edit field the key directly, past the field's filters).
         const auto* key = static_cast<QKeyEvent*>(event);
         if (QKeySequence(key->keyCombination()) == Exit1->shortcut()) {
             event->ignore();

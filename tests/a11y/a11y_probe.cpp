@@ -28,8 +28,7 @@
 #include <memory>
 #include <string>
 
-#include "app/tav_main_form.h"
-#include "dialogs/dialogs.h"
+#include "app/app_windows.h"
 #include "document/child_form.h"
 #include "document/text_pane.h"
 #include "platform/scripted_platform.h"
@@ -85,7 +84,8 @@ int main(int argc, char* argv[]) {
     const QString sourcePath = args[1];
 
     tav::ScriptedPlatform platform;
-    std::unique_ptr<TTavMainForm> mainForm;
+    std::unique_ptr<tav::AppWindows> windows;
+    TTavMainForm* mainForm = nullptr;
     std::unique_ptr<QSplitter> bareWindow;
     QPlainTextEdit* bareTop = nullptr;
     QPlainTextEdit* bareBottom = nullptr;
@@ -96,9 +96,9 @@ int main(int argc, char* argv[]) {
         bareWindow->resize(800, 600);
         bareWindow->show();
     } else {
-        mainForm = std::make_unique<TTavMainForm>(platform);
-        TavMainForm = mainForm.get();
-        createDialogs(platform);
+        windows = std::make_unique<tav::AppWindows>(platform);
+        mainForm = &windows->main();
+        windows->makeDialogs();
         mainForm->resize(800, 600);
         mainForm->show();
     }
