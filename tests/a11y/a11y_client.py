@@ -9,6 +9,10 @@ Prints one line per figure, "MEASURE <name> <seconds>", and the events it receiv
 seconds of a step (or within --expect-within), did not show its panes' text or did not report
 the typed text; 77 when the bus's client library is missing.
 
+With --audit it instead opens a small class pair, shows every dialog, and reads each window of
+the program for what a screen reader announces of each field: one "FIELD" line per interactive
+object, and a "WEAK" line (exit 1) for each field that cannot be told apart (see audit()).
+
 Runs inside a session with a D-Bus session bus, an accessibility bus and an X display (see
 a11y_bus.sh)."""
 import argparse
@@ -225,6 +229,164 @@ def check_drop_down(client, app, functions, failed, measure):
         failed.append("the function list did not show its entries only while dropped down")
 
 
+# The roles of the objects a user moves to and operates: each is a field a screen reader names.
+INTERACTIVE = {
+    "push button", "toggle button", "radio button", "check box", "combo box", "text", "entry",
+    "password text", "spin button", "slider", "list", "list box", "tree", "tree table", "table",
+    "menu item", "check menu item", "radio menu item", "menu", "page tab", "page tab list",
+}
+# A window and the separate windows inside it (a class window in the workspace): two fields
+# announced identically are a fault only inside one of these.
+WINDOWS = {"frame", "dialog", "window", "internal frame", "alert", "file chooser"}
+
+
+def announcement(node):
+    """What a screen reader says of a field: its labels (the "labelled by" targets), its name,
+    its description and its role. On Linux the toolkit gives a combo box its shown text as its
+    name, so a combo box's name is its value and does not tell which field it is."""
+    labels = []
+    for relation in node.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            for i in range(relation.getNTargets()):
+                target = relation.getTarget(i)
+                if target is not None and target.name:
+                    labels.append(target.name)
+    return node.getRoleName(), node.name or "", node.description or "", labels
+
+
+def audit_fields(node, window, fields, named, window_names):
+    """Collects the interactive objects under node with the window they are in, and every
+    object's name with where it is."""
+    role = node.getRoleName()
+    if role in WINDOWS:
+        window = "%s %r" % (role, node.name)
+        window_names.append(window)
+    if role in INTERACTIVE:
+        fields.append((window, node, announcement(node)))
+    if node.name:
+        named.append((window, role, node.name))
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            audit_fields(child, window, fields, named, window_names)
+
+
+def audit(fields, named, object_names):
+    """Faults: a field without an identity (neither a name that is more than a bare object name
+    nor a label; a combo box's name is its value, so it needs a label or a description), two
+    fields of one window announced alike, and any object announced by a bare object name."""
+    faults = []
+    seen = {}
+    for window, _, (role, name, description, labels) in fields:
+        useful = name if name not in object_names and role != "combo box" else ""
+        what = "%s in %s: name %r description %r labelled by %r" % (
+            role, window, name, description, labels)
+        if not (useful or labels or (role == "combo box" and description)):
+            faults.append("no name or label: " + what)
+        key = (window, role, name if role != "combo box" else "", description, tuple(labels))
+        if key in seen:
+            faults.append("announced like another field: " + what)
+        seen[key] = what
+    for window, role, name in named:
+        if name in object_names:
+            faults.append("a bare object name: %s %r in %s" % (role, name, window))
+    return faults
+
+
+def run_audit(client, app, failed):
+    client.command("open")
+    client.wait_line("opened")
+    client.command("dialogs")
+    client.wait_line("shown")
+    client.command("names")
+    object_names = set(client.wait_line("names"))
+    fields = []
+    named = []
+    windows = []
+    # Every window the program has shown: the main window with its class window, and the dialogs.
+    client.pump(lambda: app.childCount >= 6, client.limit, "the dialogs did not appear")
+    audit_fields(app, "application", fields, named, windows)
+    print("WINDOWS %s" % windows, flush=True)
+    for window, node, (role, name, description, labels) in fields:
+        states = node.getState()
+        shown = "shown" if states.contains(pyatspi.STATE_SHOWING) else "hidden"
+        print("FIELD %s | %s | %r | %r | %r | %s" % (window, role, name, description, labels,
+                                                    shown), flush=True)
+    faults = audit(fields, named, object_names)
+    for fault in faults:
+        print("WEAK " + fault, flush=True)
+    if faults:
+        failed.append("%d fields or objects are not told apart" % len(faults))
+    if len(windows) < 7:
+        failed.append("only %d windows read: %s" % (len(windows), windows))
+
+
+def measure_session(client, app, args, started, failed, measure):
+    """The measurement: the program's answers after opening the large pair and typing, and
+    the drop-down list."""
+    measure("appear", time.monotonic() - started)
+    t = time.monotonic()
+    walk(app, [])
+    measure("walk_before", time.monotonic() - t)
+    # A question that the client's cache never answers: it waits until the program's main
+    # thread reads its bus.
+    window = app.getChildAtIndex(0).queryComponent()
+
+    def ask():
+        window.getExtents(pyatspi.DESKTOP_COORDS)
+
+    # Open: the program's own time, then until it answers a question, then until a whole
+    # walk of its tree is over.
+    t = time.monotonic()
+    client.command("open")
+    measure("open_in_program", float(client.wait_line("opened")[0]))
+    ask()
+    measure("open_until_answer", time.monotonic() - t)
+    walk_start = time.monotonic()
+    texts = []
+    roles = {}
+    objects = walk(app, texts, roles)
+    measure("walk_after_open", time.monotonic() - walk_start)
+    walked = time.monotonic() - t
+    measure("open_until_walked", walked)
+    print("OBJECTS %d %s" % (objects, sorted(roles.items())), flush=True)
+    print("TEXTS %s" % [(n, c) for n, c, _, _ in texts], flush=True)
+    if args.expect_within and walked > args.expect_within:
+        failed.append("the tree was read %.1f s after opening" % walked)
+    if not any("LargeClass::Function" in first for _, _, first, _ in texts):
+        failed.append("no pane shows the source's text")
+
+    if args.open_again:
+        # A second class window: the function list is filled anew over the first one's.
+        t = time.monotonic()
+        client.command("open")
+        measure("reopen_in_program", float(client.wait_line("opened")[0]))
+        ask()
+        measure("reopen_until_answer", time.monotonic() - t)
+
+    if args.type:
+        t = time.monotonic()
+        client.command("type %d" % args.type)
+        measure("type_in_program", float(client.wait_line("typed")[0]))
+        ask()
+        answered = time.monotonic() - t
+        measure("type_until_answer", answered)
+        t = time.monotonic()
+        walk(app, [])
+        measure("walk_after_type", time.monotonic() - t)
+        if args.expect_within and answered > args.expect_within:
+            failed.append("answered %.1f s after typing" % answered)
+        inserted = client.events.get("object:text-changed:insert", (0, 0))[0]
+        if inserted < args.type:
+            failed.append("%d text insertions reported for %d keys" % (inserted, args.type))
+    if args.drop and not args.bare:
+        check_drop_down(client, app, args.source_lines // 10, failed, measure)
+    # Events still on their way are counted too.
+    quiet_since = time.monotonic()
+    client.pump(lambda: time.monotonic() - max(client.last_event, quiet_since) > 1.0,
+                args.limit, "events did not stop")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("probe")
@@ -238,12 +400,16 @@ def main():
                         help="drop the function list down and read it, then fold it up")
     parser.add_argument("--open-again", action="store_true",
                         help="open the pair a second time after the first walk")
+    parser.add_argument("--audit", action="store_true",
+                        help="read every window and check that each field can be told apart")
     parser.add_argument("--limit", type=float, default=300, help="seconds allowed for a step")
     parser.add_argument("--expect-within", type=float, default=0,
                         help="fail unless the whole tree is read within this many seconds of "
                              "opening, and the program answers within as many of typing; "
                              "0: only measure")
     args = parser.parse_args()
+    if args.audit:
+        args.header_lines, args.source_lines = 20, 30
 
     directory = tempfile.mkdtemp(prefix="tavrin-a11y-")
     header, source = write_class_pair(directory, "LargeClass", args.header_lines,
@@ -265,67 +431,10 @@ def main():
         if os.environ.get("A11Y_PAUSE"):  # seconds to wait, e.g. to attach a profiler
             time.sleep(float(os.environ["A11Y_PAUSE"]))
         app = client.application(pid)
-        measure("appear", time.monotonic() - started)
-        t = time.monotonic()
-        walk(app, [])
-        measure("walk_before", time.monotonic() - t)
-        # A question that the client's cache never answers: it waits until the program's main
-        # thread reads its bus.
-        window = app.getChildAtIndex(0).queryComponent()
-
-        def ask():
-            window.getExtents(pyatspi.DESKTOP_COORDS)
-
-        # Open: the program's own time, then until it answers a question, then until a whole
-        # walk of its tree is over.
-        t = time.monotonic()
-        client.command("open")
-        measure("open_in_program", float(client.wait_line("opened")[0]))
-        ask()
-        measure("open_until_answer", time.monotonic() - t)
-        walk_start = time.monotonic()
-        texts = []
-        roles = {}
-        objects = walk(app, texts, roles)
-        measure("walk_after_open", time.monotonic() - walk_start)
-        walked = time.monotonic() - t
-        measure("open_until_walked", walked)
-        print("OBJECTS %d %s" % (objects, sorted(roles.items())), flush=True)
-        print("TEXTS %s" % [(n, c) for n, c, _, _ in texts], flush=True)
-        if args.expect_within and walked > args.expect_within:
-            failed.append("the tree was read %.1f s after opening" % walked)
-        if not any("LargeClass::Function" in first for _, _, first, _ in texts):
-            failed.append("no pane shows the source's text")
-
-        if args.open_again:
-            # A second class window: the function list is filled anew over the first one's.
-            t = time.monotonic()
-            client.command("open")
-            measure("reopen_in_program", float(client.wait_line("opened")[0]))
-            ask()
-            measure("reopen_until_answer", time.monotonic() - t)
-
-        if args.type:
-            t = time.monotonic()
-            client.command("type %d" % args.type)
-            measure("type_in_program", float(client.wait_line("typed")[0]))
-            ask()
-            answered = time.monotonic() - t
-            measure("type_until_answer", answered)
-            t = time.monotonic()
-            walk(app, [])
-            measure("walk_after_type", time.monotonic() - t)
-            if args.expect_within and answered > args.expect_within:
-                failed.append("answered %.1f s after typing" % answered)
-            inserted = client.events.get("object:text-changed:insert", (0, 0))[0]
-            if inserted < args.type:
-                failed.append("%d text insertions reported for %d keys" % (inserted, args.type))
-        if args.drop and not args.bare:
-            check_drop_down(client, app, args.source_lines // 10, failed, measure)
-        # Events still on their way are counted too.
-        quiet_since = time.monotonic()
-        client.pump(lambda: time.monotonic() - max(client.last_event, quiet_since) > 1.0,
-                    args.limit, "events did not stop")
+        if args.audit:
+            run_audit(client, app, failed)
+        else:
+            measure_session(client, app, args, started, failed, measure)
     except (TimeoutError, GLib.Error) as error:
         failed.append(str(error))
     finally:
@@ -336,7 +445,7 @@ def main():
             except Exception:
                 client.probe.kill()
         shutil.rmtree(directory, ignore_errors=True)
-    for kind, (count, chars) in sorted(client.events.items()):
+    for kind, (count, chars) in sorted(client.events.items()) if not args.audit else []:
         print("EVENTS %s %d %d" % (kind, count, chars))
     for reason in failed:
         print("FAIL " + reason)

@@ -8,23 +8,33 @@
 //   open          opens the pair (the main window: through the class window's Open command)
 //   type <n>      types n characters at the start of the lower pane, one key at a time
 //   drop, fold    drops the function list down, folds it up (the main window only)
+//   dialogs       shows the About box, New Class, Add Data Member, Add Function and Add Operator
+//                 at once, each as a window of its own without a modal run (the main window only)
+//   names         lists the object names of the widgets that no caption, menu command or window
+//                 title shows, so that a client can tell such a bare object name from a name
+//                 given for people
 //   quit
 // Answers on standard output, one a line: "ready <pid>" once the window is shown, then
-// "opened <seconds>", "typed <seconds>", "dropped" and "folded" when a command is done (with
-// its time in the program).
+// "opened <seconds>", "typed <seconds>", "dropped", "folded", "shown" and "names <name>..."
+// when a command is done (with its time in the program).
 #include <unistd.h>
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QSocketNotifier>
 #include <QSplitter>
 #include <QTimer>
+#include <QWidget>
 #include <cstdio>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -61,6 +71,26 @@ void typeInto(QPlainTextEdit* pane, int count) {
         QApplication::sendEvent(pane, &release);
         QCoreApplication::processEvents();
     }
+}
+
+// The object names of the widgets that are not also a caption, a menu command or a window title
+// somewhere in the program (many controls are named as their caption reads).
+QStringList bareObjectNames() {
+    QStringList names;
+    QStringList captions;
+    for (const QWidget* widget : QApplication::allWidgets()) {
+        if (!widget->objectName().isEmpty() && !widget->objectName().contains(u' '))
+            names.append(widget->objectName());
+        captions.append(widget->windowTitle());
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            captions.append(button->text());
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) captions.append(label->text());
+        for (const QAction* action : widget->actions()) captions.append(action->text());
+    }
+    for (QString& caption : captions) caption.remove(u'&');
+    names.removeDuplicates();
+    names.removeIf([&](const QString& name) { return captions.contains(name); });
+    return names;
 }
 
 void settle() {
@@ -154,6 +184,16 @@ int main(int argc, char* argv[]) {
                 mainForm->FunctionsCombo->hidePopup();
                 settle();
                 say(QStringLiteral("folded"));
+            } else if (line == QStringLiteral("dialogs") && mainForm) {
+                const tav::Dialogs& d = windows->dialogs();
+                for (QDialog* dialog :
+                     std::initializer_list<QDialog*>{d.AboutBox, d.NewClassDlg, d.InputDataDlg,
+                                                     d.InputFunctionDlg, d.InputOperatorDlg})
+                    dialog->show();
+                settle();
+                say(QStringLiteral("shown"));
+            } else if (line == QStringLiteral("names")) {
+                say(QStringLiteral("names ") + bareObjectNames().join(QLatin1Char(' ')));
             } else if (line == QStringLiteral("quit"))
                 QCoreApplication::exit(0);
         }
