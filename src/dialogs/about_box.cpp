@@ -46,7 +46,7 @@ TAboutBox::TAboutBox(tav::Platform& platform)
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setAccessibleName(QStringLiteral("Panel1"));
+    // A frame around the labels, without a name: a screen reader reads the labels, not the frame.
     // Box + Sunken: a lowered outer edge around a raised inner edge.
     Panel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Panel1->setLineWidth(1);

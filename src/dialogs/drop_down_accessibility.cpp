@@ -3,6 +3,7 @@
 #include <QAbstractItemModel>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QEvent>
 #include <QItemSelectionModel>
 #include <QListView>
@@ -118,6 +119,18 @@ public:
         QListView* v = view();
         if (!v->hasFocus() || !v->currentIndex().isValid()) return nullptr;
         return child(v->currentIndex().row());
+    }
+
+    // Without a name of its own the list is named as its combo box, so that a user who drops it
+    // down hears which field's entries these are.
+    QString text(QAccessible::Text kind) const override {
+        QString text = QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Name && text.isEmpty()) {
+            for (QWidget* up = view()->parentWidget(); up; up = up->parentWidget()) {
+                if (auto* combo = qobject_cast<QComboBox*>(up)) return combo->accessibleName();
+            }
+        }
+        return text;
     }
 
 private:

@@ -6,7 +6,8 @@
 // then reads each entry over the accessibility bus, several round trips apiece: for the function
 // list of a class with 20,000 functions, one read of the window takes half a minute. Here the
 // list presents its entries only while it is dropped down, when the user goes through them; the
-// folded-up box still presents its text (the chosen entry) itself.
+// folded-up box still presents its text (the chosen entry) itself. A list without a name of its
+// own is named as its box.
 
 namespace tav {
 

@@ -16,4 +16,15 @@ QComboBox* newEditableComboBox(QWidget* parent) {
     return combo;
 }
 
+void nameComboBox(QComboBox* combo, const QString& name) {
+    installDropDownAccessibility();
+    combo->setAccessibleName(name);
+    if (QLineEdit* edit = combo->lineEdit()) edit->setAccessibleName(name);
+}
+
+void describeComboBox(QComboBox* combo, const QString& name) {
+    nameComboBox(combo, name);
+    combo->setAccessibleDescription(name);
+}
+
 }  // namespace tav

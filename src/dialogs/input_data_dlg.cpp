@@ -34,8 +34,8 @@ TInputDataDlg::TInputDataDlg(tav::Platform& platform)
     Button2 = addButton("Button2", QStringLiteral("OK"), {160, 104, 60, 25});
     connectButtons(Button1, Button2, Button3, kHelpContextAddData);
 
-    Label->setBuddy(Type);
-    Label2->setBuddy(Name);
+    labelField(Label, Type);
+    labelField(Label2, Name);
 
     setTabOrder(Private, Protected);
     setTabOrder(Protected, Public);

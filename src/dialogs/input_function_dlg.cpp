@@ -45,9 +45,9 @@ TInputFunctionDlg::TInputFunctionDlg(tav::Platform& platform)
     Button2 = addButton("Button2", QStringLiteral("OK"), {352, 104, 75, 25});
     connectButtons(Button1, Button2, Button3, kHelpContextAddFunction);
 
-    Label2->setBuddy(Type);
-    Label3->setBuddy(Name);
-    Label4->setBuddy(Arguments);
+    labelField(Label2, Type);
+    labelField(Label3, Name);
+    labelField(Label4, Arguments);
 
     setTabOrder(Private, Protected);
     setTabOrder(Protected, Public);

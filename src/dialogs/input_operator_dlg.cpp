@@ -31,7 +31,7 @@ TInputOperatorDlg::TInputOperatorDlg(tav::Platform& platform)
     Button2 = addButton("Button2", QStringLiteral("OK"), {168, 96, 60, 25});
     connectButtons(Button1, Button2, Button3, kHelpContextAddOperator);
 
-    Label1->setBuddy(Operator);
+    labelField(Label1, Operator);
 
     setTabOrder(Virtual, PureVirtual);
     setTabOrder(PureVirtual, Normal);

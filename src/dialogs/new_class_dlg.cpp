@@ -12,6 +12,7 @@
 #include <QStorageInfo>
 
 #include "dialogs/directory_list.h"
+#include "dialogs/editable_combo.h"
 
 namespace {
 constexpr int kHelpContextNewClass = 20;
@@ -54,13 +55,12 @@ TNewClassDlg::TNewClassDlg(tav::Platform& platform)
 
     Dir = new TDirectoryList(this);
     Dir->setObjectName(QStringLiteral("Dir"));
-    // Announced as what it chooses: the list's accessible interface has no "labelled by".
-    Dir->setAccessibleName(QStringLiteral("Class Directory"));
     Dir->setGeometry(16, 128, 169, 57);
 
     Drive = new QComboBox(this);
     Drive->setObjectName(QStringLiteral("Drive"));
-    Drive->setAccessibleName(QStringLiteral("Drive"));
+    // No label names the drive box: it is described, not only announced by the drive it shows.
+    tav::describeComboBox(Drive, QStringLiteral("Drive of the class directory"));
     Drive->setGeometry(16, 192, 169, 19);
 
     Button1 = addButton("Button1", QStringLiteral("Cancel"), {16, 232, 50, 25});
@@ -68,10 +68,11 @@ TNewClassDlg::TNewClassDlg(tav::Platform& platform)
     Button2 = addButton("Button2", QStringLiteral("OK"), {128, 232, 50, 25});
     connectButtons(Button1, Button2, Button3, kHelpContextNewClass);
 
-    // Each field is announced with its label ("labelled by"); the directory label's accessible
-    // name is the whole directory it shows, which its text may shorten.
-    Label1->setBuddy(Name);
-    Label2->setBuddy(Dir);
+    // Each field is announced with its label ("labelled by"; the directory list, whose accessible
+    // interface has no such relation, by its name); the directory label's accessible name is the
+    // whole directory it shows, which its text may shorten.
+    labelField(Label1, Name);
+    labelField(Label2, Dir);
 
     setTabOrder(Normal, VirtualBase);
     setTabOrder(VirtualBase, Name);

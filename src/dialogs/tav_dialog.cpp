@@ -117,6 +117,15 @@ QComboBox* TTavDialog::addComboBox(const char* name, const QString& text, const 
     return combo;
 }
 
+void TTavDialog::labelField(QLabel* label, QWidget* field) {
+    label->setBuddy(field);
+    const QString caption = QString(label->text()).remove(u'&');
+    if (auto* combo = qobject_cast<QComboBox*>(field))
+        tav::nameComboBox(combo, caption);
+    else
+        field->setAccessibleName(caption);
+}
+
 void TTavDialog::connectButtons(QPushButton* cancel, QPushButton* ok, QPushButton* help,
                                 int helpContext) {
     connect(cancel, &QPushButton::clicked, this, [this] { done(tav::ModalCancel); });

@@ -35,7 +35,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
     // Builders: each control gets its object name, caption, position and size, and an
-    // accessible name (its caption, or its object name where it has none).
+    // accessible name (its caption, or its object name until labelField names it).
     QLabel* addLabel(const char* name, const QString& text, QPoint topLeft);
     QPushButton* addButton(const char* name, const QString& text, const QRect& geometry);
     QRadioButton* addRadioButton(const char* name, const QString& text, const QRect& geometry,
@@ -45,6 +45,11 @@ protected:
     // An editable combo box with a fixed list; what the user types stays as typed.
     QComboBox* addComboBox(const char* name, const QString& text, const QStringList& items,
                            const QRect& geometry);
+
+    // Ties field to label: the field is announced "labelled by" the label and named with the
+    // label's caption (an editable combo box's edit field and list too), as a screen reader
+    // reads it once rather than as caption and object name.
+    static void labelField(QLabel* label, QWidget* field);
 
     // cancel ends with Cancel, ok with OK, help opens the help file at helpContext.
     void connectButtons(QPushButton* cancel, QPushButton* ok, QPushButton* help, int helpContext);

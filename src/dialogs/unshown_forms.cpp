@@ -17,7 +17,7 @@ TInputConstructorDlg::TInputConstructorDlg(tav::Platform& platform)
     Button1 = addButton("Button1", QStringLiteral("Cancel"), {16, 64, 60, 25});
     Button3 = addButton("Button3", QStringLiteral("Help"), {93, 64, 60, 25});
     Button2 = addButton("Button2", QStringLiteral("OK"), {168, 64, 60, 25});
-    Label1->setBuddy(Arguments);
+    labelField(Label1, Arguments);
     setTabOrder(Arguments, Button1);
     setTabOrder(Button1, Button2);
     setTabOrder(Button2, Button3);
