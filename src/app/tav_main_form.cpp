@@ -235,6 +235,12 @@ void TTavMainForm::buildToolBar() {
     FunctionsCombo = combo("FunctionsCombo", kComboLeft, 6, 377, QStringLiteral("Functions"));
     DataCombo = combo("DataCombo", 312, 30, 145, QStringLiteral("Data"));
     DataCombo->hide();
+    // What a screen reader adds to the boxes' texts and the caption buttons' captions.
+    tav::describeComboBox(FunctionsCombo, QStringLiteral("Go to function"));
+    tav::describeComboBox(DataCombo, QStringLiteral("Data members"));
+    DataBitBtn->setAccessibleDescription(QStringLiteral("Add Data Member"));
+    FunctionBitBtn->setAccessibleDescription(QStringLiteral("Add Member Function"));
+    OperatorBitBtn->setAccessibleDescription(QStringLiteral("Add Operator"));
     connect(FunctionsCombo, &QComboBox::currentIndexChanged, this,
             &TTavMainForm::FunctionsComboChange);
     connect(FunctionsCombo->lineEdit(), &QLineEdit::textEdited, this,

@@ -40,10 +40,10 @@ TChildForm::TChildForm(tav::DocumentHost* mainForm) : MainForm(mainForm) {
     Splitter1->setChildrenCollapsible(false);
     HeaderMemo = new TextPane;
     HeaderMemo->setObjectName(QStringLiteral("HeaderMemo"));
-    HeaderMemo->setAccessibleName(QStringLiteral("HeaderMemo"));
+    HeaderMemo->setAccessibleName(QStringLiteral("Header"));
     SourceMemo = new TextPane;
     SourceMemo->setObjectName(QStringLiteral("SourceMemo"));
-    SourceMemo->setAccessibleName(QStringLiteral("SourceMemo"));
+    SourceMemo->setAccessibleName(QStringLiteral("Source"));
     // A pane's own minimum (its two scroll bars) is taller than the header's first 57 pixels;
     // the splitter keeps each pane at least 30 pixels high instead.
     HeaderMemo->setMinimumHeight(30);
