@@ -155,17 +155,53 @@ bool TChildForm::warnWithoutClass() {
     return true;
 }
 
+QString TChildForm::classFile(const QString& extension) const {
+    return ClassDir + ClassName + extension;
+}
+
+bool TChildForm::writePane(const TextPane& pane, const QString& path, tav::FileStamp& stamp) {
+    tav::FileStamp written;
+    if (!platform().report(this, tav::writePaneToFile(pane, path, &written))) return false;
+    // Only the window's own files are remembered: Save As writes copies elsewhere.
+    if (path == stamp.path || path == classFile(QStringLiteral(".h")) ||
+        path == classFile(QStringLiteral(".cpp")))
+        stamp = written;
+    return true;
+}
+
 bool TChildForm::writeClassFiles(const QString& headerPath, const QString& sourcePath) {
-    return platform().report(this, tav::writePaneToFile(*HeaderMemo, headerPath)) &&
-           platform().report(this, tav::writePaneToFile(*SourceMemo, sourcePath));
+    return writePane(*HeaderMemo, headerPath, headerStamp_) &&
+           writePane(*SourceMemo, sourcePath, sourceStamp_);
+}
+
+// Both files are checked before either is written, and asked about in one question, so that
+// No leaves the pair as it is.
+bool TChildForm::mayOverwrite(const QString& headerPath, const QString& sourcePath) {
+    QStringList changed;
+    if (tav::changedOnDisk(*HeaderMemo, headerPath, headerStamp_))
+        changed.append(QDir::toNativeSeparators(headerPath));
+    if (tav::changedOnDisk(*SourceMemo, sourcePath, sourceStamp_))
+        changed.append(QDir::toNativeSeparators(sourcePath));
+    if (changed.isEmpty()) return true;
+    const QString text =
+        changed.size() == 1 ? changed[0] + QStringLiteral(
+                                               " has changed on disk since it was opened or saved "
+                                               "here. Overwrite it?")
+                            : changed.join(QStringLiteral(" and ")) +
+                                  QStringLiteral(
+                                      " have changed on disk since they were opened or saved here. "
+                                      "Overwrite them?");
+    return platform().messageBox(this, text, tav::kMessageCaption, MessageIcon::Warning,
+                                 tav::MessageButtons::YesNoDefaultNo) == tav::MessageAnswer::Yes;
 }
 
 bool TChildForm::SaveClass() {
     if (warnWithoutClass()) return false;
-    const QString headerPath = ClassDir + ClassName + QStringLiteral(".h");
-    const QString sourcePath = ClassDir + ClassName + QStringLiteral(".cpp");
+    const QString headerPath = classFile(QStringLiteral(".h"));
+    const QString sourcePath = classFile(QStringLiteral(".cpp"));
     const QString message =
         QStringLiteral("Class saved as ") + headerPath + QStringLiteral(" and ") + sourcePath;
+    if (!mayOverwrite(headerPath, sourcePath)) return false;
     if (!writeClassFiles(headerPath, sourcePath)) return false;
     MainForm->setSaveControlsEnabled(false);
     Modified = false;
@@ -215,7 +251,9 @@ void TChildForm::OpenClassFile(const QString& path) {
 
 tav::Result<bool> TChildForm::ScanHeader(const QString& path) {
     HeaderMemo->clear();
-    if (tav::Status loaded = tav::loadPaneFromFile(*HeaderMemo, path); !loaded.ok()) return loaded;
+    headerStamp_ = {};
+    if (tav::Status loaded = tav::loadPaneFromFile(*HeaderMemo, path, &headerStamp_); !loaded.ok())
+        return loaded;
     const tav::HeaderScan scan = tav::scanHeaderWords(HeaderMemo->textUtf8());
     if (scan.className) {
         ClassName = QString::fromStdString(*scan.className);
@@ -227,7 +265,9 @@ tav::Result<bool> TChildForm::ScanHeader(const QString& path) {
 tav::Result<bool> TChildForm::ScanSource(const QString& path) {
     const std::string className = utf8(ClassName);
     SourceMemo->clear();
-    if (tav::Status loaded = tav::loadPaneFromFile(*SourceMemo, path); !loaded.ok()) return loaded;
+    sourceStamp_ = {};
+    if (tav::Status loaded = tav::loadPaneFromFile(*SourceMemo, path, &sourceStamp_); !loaded.ok())
+        return loaded;
     FunctionList = tav::scanSourceFunctions(*SourceMemo, className);
     return !FunctionList.empty();
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "document/document_host.h"
+#include "document/file_stamp.h"
 #include "platform/status.h"
 
 class QSplitter;
@@ -40,7 +41,8 @@ public:
     void GenerateVirtualBaseHeader();
     void GenerateSource();
 
-    // True when both files were written.
+    // True when both files were written. A file changed on disk since this window last read or
+    // wrote it is overwritten only if the user agrees; otherwise nothing is written.
     bool SaveClass();
     void SaveClassAs();
     void OpenClass();
@@ -68,6 +70,13 @@ private:
     tav::Platform& platform() const;
     void PaneChanged();
     void showCaption();
+    QString classFile(const QString& extension) const;
+    bool mayOverwrite(const QString& headerPath, const QString& sourcePath);
     bool writeClassFiles(const QString& headerPath, const QString& sourcePath);
+    bool writePane(const TextPane& pane, const QString& path, tav::FileStamp& stamp);
     bool warnWithoutClass();
+
+    // What this window last read from or wrote to its own files.
+    tav::FileStamp headerStamp_;
+    tav::FileStamp sourceStamp_;
 };
