@@ -3,12 +3,15 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QMdiArea>
+#include <QScopeGuard>
 #include <QSplitter>
 
 #include "dialogs/dialogs.h"
 #include "dialogs/pictures.h"
 #include "document/class_files.h"
 #include "document/file_names.h"
+#include "document/recovered_class.h"
+#include "document/recovery_copy.h"
 #include "document/text_pane.h"
 #include "members/members.h"
 #include "members/skeleton.h"
@@ -59,13 +62,31 @@ TChildForm::TChildForm(tav::DocumentHost* mainForm) : MainForm(mainForm) {
     connect(SourceMemo, &QPlainTextEdit::textChanged, this, &TChildForm::PaneChanged);
     connect(HeaderMemo, &TextPane::clicked, this, &TChildForm::FormActivate);
     connect(SourceMemo, &TextPane::clicked, this, &TChildForm::FormActivate);
+
+    tav::Platform& shown = platform();
+    recovery_ = new tav::RecoveryCopy(
+        MainForm->recoveryStore(), [this] { return recoveryBytes(); },
+        [this, &shown](const tav::Status& failed) {
+            shown.report(this, failed, MessageIcon::Warning);
+        },
+        this);
+}
+
+TChildForm::~TChildForm() {
+    if (!Modified) {
+        recovery_->discard();
+    } else if (recovery_->pending()) {
+        (void)recovery_->writeNow();  // nobody is left to tell of a failure
+    }
 }
 
 tav::Platform& TChildForm::platform() const { return MainForm->platform(); }
 
+// Runs at every keystroke: no more than flags and a timer.
 void TChildForm::PaneChanged() {
     MainForm->setSaveControlsEnabled(true);
     Modified = true;
+    recovery_->changed();
 }
 
 void TChildForm::showCaption() { setWindowTitle(ClassDir + ClassName); }
@@ -205,6 +226,7 @@ bool TChildForm::SaveClass() {
     if (!writeClassFiles(headerPath, sourcePath)) return false;
     MainForm->setSaveControlsEnabled(false);
     Modified = false;
+    recovery_->discard();
     if (FirstSave) {
         platform().message(this, message, MessageIcon::None);
         FirstSave = false;
@@ -235,6 +257,9 @@ void TChildForm::OpenClassFile(const QString& path) {
     const QString chosen = QDir::toNativeSeparators(path);
     ClassDir = tav::directoryPart(chosen);
     const QString base = tav::withoutExtension(chosen) + QLatin1Char('.');
+    // However the open ends, the panes hold what the files hold (or nothing): no recovery copy
+    // is needed for that.
+    const auto noCopy = qScopeGuard([this] { recovery_->discard(); });
     const tav::Result<bool> header = ScanHeader(base + QStringLiteral("h"));
     if (!platform().report(this, header.status())) return;
     if (!header.value())
@@ -294,6 +319,37 @@ void TChildForm::SelectFunctionInSource(const QString& text) {
     SourceMemo->select(*found);
 }
 
+// ---- Recovery --------------------------------------------------------------------------------
+
+QByteArray TChildForm::recoveryBytes() const {
+    const tav::RecoveryState state{
+        windowTitle(),        ClassName,    ClassDir,    FirstSave, HeaderMemo->encoding,
+        SourceMemo->encoding, headerStamp_, sourceStamp_};
+    return tav::encodeRecoveredClass(state, HeaderMemo->textUtf8(), SourceMemo->textUtf8());
+}
+
+tav::Status TChildForm::KeepRecoveryCopy() { return recovery_->writeNow(); }
+
+void TChildForm::RestoreClass(const tav::RecoveredClass& copy) {
+    const tav::RecoveryState& state = copy.state;
+    ClassName = state.className;
+    ClassDir = state.classDir;
+    FirstSave = state.firstSave;
+    headerStamp_ = state.headerStamp;
+    sourceStamp_ = state.sourceStamp;
+    HeaderMemo->setWholeTextUtf8(copy.header);
+    HeaderMemo->encoding = state.headerEncoding;
+    SourceMemo->setWholeTextUtf8(copy.source);
+    SourceMemo->encoding = state.sourceEncoding;
+    FunctionList = tav::scanSourceFunctions(*SourceMemo, utf8(ClassName));
+    DataList.clear();
+    setWindowTitle(state.caption);
+    MainForm->enableDocumentControls();
+    ShowFunctionList();
+    PaneChanged();
+    platform().report(this, recovery_->writeNow(), MessageIcon::Warning);
+}
+
 // ---- Closing ---------------------------------------------------------------------------------
 
 void TChildForm::closeEvent(QCloseEvent* event) {
@@ -310,4 +366,6 @@ void TChildForm::closeEvent(QCloseEvent* event) {
         }
     }
     QMdiSubWindow::closeEvent(event);
+    // Saved, unchanged, or its changes given up: nothing is left to recover.
+    if (event->isAccepted()) recovery_->discard();
 }

@@ -12,11 +12,19 @@
 class QSplitter;
 class TextPane;
 
+namespace tav {
+class RecoveryCopy;
+struct RecoveredClass;
+}  // namespace tav
+
 class TChildForm : public QMdiSubWindow {
     Q_OBJECT
 public:
     // mainForm: the window that holds this one, with the controls it switches and fills.
     explicit TChildForm(tav::DocumentHost* mainForm);
+    // A window that goes with unsaved changes without a question (the program torn down) leaves
+    // its recovery copy for the next start.
+    ~TChildForm() override;
 
     // The class name while no class was created or found.
     static const QString kNoClass;
@@ -63,6 +71,13 @@ public:
     void SelectFunctionInSource(const QString& text);
     void FormActivate();
 
+    // Restores the window from a recovery copy: text, encodings, caption, class, directory and
+    // what it knew of its files; the function list is scanned from the source as an open does.
+    // The window counts as changed, and its own recovery copy is written at once.
+    void RestoreClass(const tav::RecoveredClass& copy);
+    // Writes the recovery copy now rather than a while after the last change.
+    tav::Status KeepRecoveryCopy();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -75,8 +90,10 @@ private:
     bool writeClassFiles(const QString& headerPath, const QString& sourcePath);
     bool writePane(const TextPane& pane, const QString& path, tav::FileStamp& stamp);
     bool warnWithoutClass();
+    QByteArray recoveryBytes() const;
 
     // What this window last read from or wrote to its own files.
     tav::FileStamp headerStamp_;
     tav::FileStamp sourceStamp_;
+    tav::RecoveryCopy* recovery_;
 };
