@@ -192,7 +192,7 @@ QString programDirectory() { return QCoreApplication::applicationDirPath(); }
 // ---- Workspace ---------------------------------------------------------------------------------
 
 Workspace::Workspace() : platform_(std::make_unique<tav::ScriptedPlatform>()) {
-    windows_ = std::make_unique<tav::AppWindows>(*platform_);
+    windows_ = std::make_unique<tav::AppWindows>(*platform_, recoveryRoot_.path());
     main_ = windows_->TavMainForm.get();
     windows_->makeDialogs();
     main_->show();

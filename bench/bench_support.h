@@ -2,6 +2,7 @@
 // Shared ground of the benchmarks: the generated class pairs, a running main window over a
 // scripted platform, and the figures that the ratios are computed from.
 #include <QString>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <chrono>
 #include <map>
@@ -62,7 +63,8 @@ private:
     QPlainTextEdit* bottom_;
 };
 
-// A main window with its dialogs over a scripted platform, shown on the offscreen platform.
+// A main window with its dialogs over a scripted platform, shown on the offscreen platform; its
+// class windows keep recovery copies in a temporary folder.
 class Workspace {
 public:
     Workspace();
@@ -89,6 +91,7 @@ private:
     TChildForm* opened(const ClassPair& pair);
 
     std::unique_ptr<tav::ScriptedPlatform> platform_;
+    QTemporaryDir recoveryRoot_;  // the class windows keep recovery copies, as in the program
     std::unique_ptr<tav::AppWindows> windows_;
     TTavMainForm* main_ = nullptr;
     TChildForm* large_ = nullptr;

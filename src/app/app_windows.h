@@ -7,15 +7,18 @@
 
 #include "app/tav_main_form.h"
 #include "dialogs/dialogs.h"
+#include "document/recovery_store.h"
 
 namespace tav {
 
 class AppWindows {
 public:
     // Makes the main window; the dialogs follow with makeDialogs() or with the first command
-    // that needs one.
-    explicit AppWindows(Platform& platform);
+    // that needs one. recoveryRoot: where class windows keep their recovery copies
+    // (RecoveryStore::defaultRoot() for the program); empty for no copies.
+    explicit AppWindows(Platform& platform, const QString& recoveryRoot = {});
     // Destroys the dialogs, then the main window with its class windows; no question is asked.
+    // A class window with unsaved changes leaves its recovery copy.
     ~AppWindows();
     AppWindows(const AppWindows&) = delete;
     AppWindows& operator=(const AppWindows&) = delete;
@@ -24,6 +27,8 @@ public:
     // window appears without waiting for them.
     void show();
     void makeDialogs() { dialogs_.make(); }
+    // Offers the recovery copies left by programs no longer running (see offerRecovery).
+    void offerRecovery();
 
     TTavMainForm& main() { return *TavMainForm; }
     Dialogs& dialogs() { return dialogs_; }
@@ -33,6 +38,7 @@ public:
 
 private:
     Dialogs dialogs_;
+    std::unique_ptr<RecoveryStore> recovery_;  // outlives the class windows
 };
 
 }  // namespace tav

@@ -89,7 +89,7 @@ int main(int argc, char* argv[]) {
 
     int result = 1;
     tav::runGuarded(platform, nullptr, [&] {
-        tav::AppWindows windows(platform);
+        tav::AppWindows windows(platform, tav::RecoveryStore::defaultRoot());
         QApplication::setWindowIcon(windows.main().windowIcon());
         // For start-up measurements, TAVRIN_EXIT_WHEN_SHOWN=1 makes the program end once the
         // event loop's first pass (which paints the window) is over, without any question and
@@ -99,9 +99,12 @@ int main(int argc, char* argv[]) {
             QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
         } else {
             windows.show();
-            if (!files.isEmpty())
-                QTimer::singleShot(0, &windows.main(),
-                                   [&windows, &files] { windows.main().openFiles(files); });
+            // Once the window is shown: first what a program that ended without saving left,
+            // then the files of the command line.
+            QTimer::singleShot(0, &windows.main(), [&windows, &files] {
+                windows.offerRecovery();
+                if (!files.isEmpty()) windows.main().openFiles(files);
+            });
         }
         result = QApplication::exec();
     });

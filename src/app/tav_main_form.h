@@ -33,6 +33,9 @@ public:
 
     tav::Platform& platform() override { return platform_; }
     tav::Dialogs& dialogs() override;
+    tav::RecoveryStore* recoveryStore() override { return recoveryStore_; }
+    // Where class windows made from now on keep their recovery copies; null for none.
+    void setRecoveryStore(tav::RecoveryStore* store) { recoveryStore_ = store; }
 
     QMenu* File1;
     QAction* New1;
@@ -136,6 +139,7 @@ private:
 
     tav::Platform& platform_;
     tav::Dialogs& dialogs_;
+    tav::RecoveryStore* recoveryStore_ = nullptr;
     QPointer<QMdiSubWindow> lastActivated_;
     std::array<DocumentControl, 10> documentControls_;
     // The Classes menu's entries for the class windows, after its fixed items.

@@ -3,12 +3,15 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QMdiArea>
+#include <QScopeGuard>
 #include <QSplitter>
 
 #include "dialogs/dialogs.h"
 #include "dialogs/pictures.h"
 #include "document/class_files.h"
 #include "document/file_names.h"
+#include "document/recovered_class.h"
+#include "document/recovery_copy.h"
 #include "document/text_pane.h"
 #include "members/members.h"
 #include "members/skeleton.h"
@@ -59,13 +62,31 @@ TChildForm::TChildForm(tav::DocumentHost* mainForm) : MainForm(mainForm) {
     connect(SourceMemo, &QPlainTextEdit::textChanged, this, &TChildForm::PaneChanged);
     connect(HeaderMemo, &TextPane::clicked, this, &TChildForm::FormActivate);
     connect(SourceMemo, &TextPane::clicked, this, &TChildForm::FormActivate);
+
+    tav::Platform& shown = platform();
+    recovery_ = new tav::RecoveryCopy(
+        MainForm->recoveryStore(), [this] { return recoveryBytes(); },
+        [this, &shown](const tav::Status& failed) {
+            shown.report(this, failed, MessageIcon::Warning);
+        },
+        this);
+}
+
+TChildForm::~TChildForm() {
+    if (!Modified) {
+        recovery_->discard();
+    } else if (recovery_->pending()) {
+        (void)recovery_->writeNow();  // nobody is left to tell of a failure
+    }
 }
 
 tav::Platform& TChildForm::platform() const { return MainForm->platform(); }
 
+// Runs at every keystroke: no more than flags and a timer.
 void TChildForm::PaneChanged() {
     MainForm->setSaveControlsEnabled(true);
     Modified = true;
+    recovery_->changed();
 }
 
 void TChildForm::showCaption() { setWindowTitle(ClassDir + ClassName); }
@@ -155,20 +176,57 @@ bool TChildForm::warnWithoutClass() {
     return true;
 }
 
+QString TChildForm::classFile(const QString& extension) const {
+    return ClassDir + ClassName + extension;
+}
+
+bool TChildForm::writePane(const TextPane& pane, const QString& path, tav::FileStamp& stamp) {
+    tav::FileStamp written;
+    if (!platform().report(this, tav::writePaneToFile(pane, path, &written))) return false;
+    // Only the window's own files are remembered: Save As writes copies elsewhere.
+    if (path == stamp.path || path == classFile(QStringLiteral(".h")) ||
+        path == classFile(QStringLiteral(".cpp")))
+        stamp = written;
+    return true;
+}
+
 bool TChildForm::writeClassFiles(const QString& headerPath, const QString& sourcePath) {
-    return platform().report(this, tav::writePaneToFile(*HeaderMemo, headerPath)) &&
-           platform().report(this, tav::writePaneToFile(*SourceMemo, sourcePath));
+    return writePane(*HeaderMemo, headerPath, headerStamp_) &&
+           writePane(*SourceMemo, sourcePath, sourceStamp_);
+}
+
+// Both files are checked before either is written, and asked about in one question, so that
+// No leaves the pair as it is.
+bool TChildForm::mayOverwrite(const QString& headerPath, const QString& sourcePath) {
+    QStringList changed;
+    if (tav::changedOnDisk(*HeaderMemo, headerPath, headerStamp_))
+        changed.append(QDir::toNativeSeparators(headerPath));
+    if (tav::changedOnDisk(*SourceMemo, sourcePath, sourceStamp_))
+        changed.append(QDir::toNativeSeparators(sourcePath));
+    if (changed.isEmpty()) return true;
+    const QString text =
+        changed.size() == 1 ? changed[0] + QStringLiteral(
+                                               " has changed on disk since it was opened or saved "
+                                               "here. Overwrite it?")
+                            : changed.join(QStringLiteral(" and ")) +
+                                  QStringLiteral(
+                                      " have changed on disk since they were opened or saved here. "
+                                      "Overwrite them?");
+    return platform().messageBox(this, text, tav::kMessageCaption, MessageIcon::Warning,
+                                 tav::MessageButtons::YesNoDefaultNo) == tav::MessageAnswer::Yes;
 }
 
 bool TChildForm::SaveClass() {
     if (warnWithoutClass()) return false;
-    const QString headerPath = ClassDir + ClassName + QStringLiteral(".h");
-    const QString sourcePath = ClassDir + ClassName + QStringLiteral(".cpp");
+    const QString headerPath = classFile(QStringLiteral(".h"));
+    const QString sourcePath = classFile(QStringLiteral(".cpp"));
     const QString message =
         QStringLiteral("Class saved as ") + headerPath + QStringLiteral(" and ") + sourcePath;
+    if (!mayOverwrite(headerPath, sourcePath)) return false;
     if (!writeClassFiles(headerPath, sourcePath)) return false;
     MainForm->setSaveControlsEnabled(false);
     Modified = false;
+    recovery_->discard();
     if (FirstSave) {
         platform().message(this, message, MessageIcon::None);
         FirstSave = false;
@@ -199,6 +257,9 @@ void TChildForm::OpenClassFile(const QString& path) {
     const QString chosen = QDir::toNativeSeparators(path);
     ClassDir = tav::directoryPart(chosen);
     const QString base = tav::withoutExtension(chosen) + QLatin1Char('.');
+    // However the open ends, the panes hold what the files hold (or nothing): no recovery copy
+    // is needed for that.
+    const auto noCopy = qScopeGuard([this] { recovery_->discard(); });
     const tav::Result<bool> header = ScanHeader(base + QStringLiteral("h"));
     if (!platform().report(this, header.status())) return;
     if (!header.value())
@@ -215,7 +276,9 @@ void TChildForm::OpenClassFile(const QString& path) {
 
 tav::Result<bool> TChildForm::ScanHeader(const QString& path) {
     HeaderMemo->clear();
-    if (tav::Status loaded = tav::loadPaneFromFile(*HeaderMemo, path); !loaded.ok()) return loaded;
+    headerStamp_ = {};
+    if (tav::Status loaded = tav::loadPaneFromFile(*HeaderMemo, path, &headerStamp_); !loaded.ok())
+        return loaded;
     const tav::HeaderScan scan = tav::scanHeaderWords(HeaderMemo->textUtf8());
     if (scan.className) {
         ClassName = QString::fromStdString(*scan.className);
@@ -227,7 +290,9 @@ tav::Result<bool> TChildForm::ScanHeader(const QString& path) {
 tav::Result<bool> TChildForm::ScanSource(const QString& path) {
     const std::string className = utf8(ClassName);
     SourceMemo->clear();
-    if (tav::Status loaded = tav::loadPaneFromFile(*SourceMemo, path); !loaded.ok()) return loaded;
+    sourceStamp_ = {};
+    if (tav::Status loaded = tav::loadPaneFromFile(*SourceMemo, path, &sourceStamp_); !loaded.ok())
+        return loaded;
     FunctionList = tav::scanSourceFunctions(*SourceMemo, className);
     return !FunctionList.empty();
 }
@@ -254,6 +319,37 @@ void TChildForm::SelectFunctionInSource(const QString& text) {
     SourceMemo->select(*found);
 }
 
+// ---- Recovery --------------------------------------------------------------------------------
+
+QByteArray TChildForm::recoveryBytes() const {
+    const tav::RecoveryState state{
+        windowTitle(),        ClassName,    ClassDir,    FirstSave, HeaderMemo->encoding,
+        SourceMemo->encoding, headerStamp_, sourceStamp_};
+    return tav::encodeRecoveredClass(state, HeaderMemo->textUtf8(), SourceMemo->textUtf8());
+}
+
+tav::Status TChildForm::KeepRecoveryCopy() { return recovery_->writeNow(); }
+
+void TChildForm::RestoreClass(const tav::RecoveredClass& copy) {
+    const tav::RecoveryState& state = copy.state;
+    ClassName = state.className;
+    ClassDir = state.classDir;
+    FirstSave = state.firstSave;
+    headerStamp_ = state.headerStamp;
+    sourceStamp_ = state.sourceStamp;
+    HeaderMemo->setWholeTextUtf8(copy.header);
+    HeaderMemo->encoding = state.headerEncoding;
+    SourceMemo->setWholeTextUtf8(copy.source);
+    SourceMemo->encoding = state.sourceEncoding;
+    FunctionList = tav::scanSourceFunctions(*SourceMemo, utf8(ClassName));
+    DataList.clear();
+    setWindowTitle(state.caption);
+    MainForm->enableDocumentControls();
+    ShowFunctionList();
+    PaneChanged();
+    platform().report(this, recovery_->writeNow(), MessageIcon::Warning);
+}
+
 // ---- Closing ---------------------------------------------------------------------------------
 
 void TChildForm::closeEvent(QCloseEvent* event) {
@@ -270,4 +366,6 @@ void TChildForm::closeEvent(QCloseEvent* event) {
         }
     }
     QMdiSubWindow::closeEvent(event);
+    // Saved, unchanged, or its changes given up: nothing is left to recover.
+    if (event->isAccepted()) recovery_->discard();
 }

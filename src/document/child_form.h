@@ -6,16 +6,25 @@
 #include <vector>
 
 #include "document/document_host.h"
+#include "document/file_stamp.h"
 #include "platform/status.h"
 
 class QSplitter;
 class TextPane;
+
+namespace tav {
+class RecoveryCopy;
+struct RecoveredClass;
+}  // namespace tav
 
 class TChildForm : public QMdiSubWindow {
     Q_OBJECT
 public:
     // mainForm: the window that holds this one, with the controls it switches and fills.
     explicit TChildForm(tav::DocumentHost* mainForm);
+    // A window that goes with unsaved changes without a question (the program torn down) leaves
+    // its recovery copy for the next start.
+    ~TChildForm() override;
 
     // The class name while no class was created or found.
     static const QString kNoClass;
@@ -40,7 +49,8 @@ public:
     void GenerateVirtualBaseHeader();
     void GenerateSource();
 
-    // True when both files were written.
+    // True when both files were written. A file changed on disk since this window last read or
+    // wrote it is overwritten only if the user agrees; otherwise nothing is written.
     bool SaveClass();
     void SaveClassAs();
     void OpenClass();
@@ -61,6 +71,13 @@ public:
     void SelectFunctionInSource(const QString& text);
     void FormActivate();
 
+    // Restores the window from a recovery copy: text, encodings, caption, class, directory and
+    // what it knew of its files; the function list is scanned from the source as an open does.
+    // The window counts as changed, and its own recovery copy is written at once.
+    void RestoreClass(const tav::RecoveredClass& copy);
+    // Writes the recovery copy now rather than a while after the last change.
+    tav::Status KeepRecoveryCopy();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -68,6 +85,15 @@ private:
     tav::Platform& platform() const;
     void PaneChanged();
     void showCaption();
+    QString classFile(const QString& extension) const;
+    bool mayOverwrite(const QString& headerPath, const QString& sourcePath);
     bool writeClassFiles(const QString& headerPath, const QString& sourcePath);
+    bool writePane(const TextPane& pane, const QString& path, tav::FileStamp& stamp);
     bool warnWithoutClass();
+    QByteArray recoveryBytes() const;
+
+    // What this window last read from or wrote to its own files.
+    tav::FileStamp headerStamp_;
+    tav::FileStamp sourceStamp_;
+    tav::RecoveryCopy* recovery_;
 };

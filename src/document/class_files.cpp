@@ -33,7 +33,7 @@ bool paneKeepsEveryCharacter(std::string_view utf8) {
 
 }  // namespace
 
-Status loadPaneFromFile(TextPane& pane, const QString& path) {
+Status loadPaneFromFile(TextPane& pane, const QString& path, FileStamp* read) {
     const QString what = QStringLiteral("Cannot read");
     QFileInfo info(path);
     if (info.isDir()) {
@@ -48,6 +48,8 @@ Status loadPaneFromFile(TextPane& pane, const QString& path) {
                        QStringLiteral("the file is larger than the %1 MiB a text pane holds")
                            .arg(kLargestFile / (1024 * 1024)));
     }
+    // The time before the read: a change while reading then only costs a hash comparison.
+    const qint64 modified = modifiedMsOf(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return failure(what, path, file.errorString());
@@ -62,10 +64,11 @@ Status loadPaneFromFile(TextPane& pane, const QString& path) {
     if (!paneKeepsEveryCharacter(decoded.text)) decoded = decodeFileAs(view, FileEncoding::Latin1);
     pane.setWholeTextUtf8(std::move(decoded.text));
     pane.encoding = decoded.encoding;
+    if (read) *read = FileStamp::of(path, bytes, modified);
     return Status::done();
 }
 
-Status writePaneToFile(const TextPane& pane, const QString& path) {
+Status writePaneToFile(const TextPane& pane, const QString& path, FileStamp* written) {
     const QString what = QStringLiteral("Cannot write");
     const std::optional<std::string> bytes = encodeFile(pane.wholeTextUtf8(), pane.encoding);
     if (!bytes) {
@@ -89,7 +92,15 @@ Status writePaneToFile(const TextPane& pane, const QString& path) {
     if (!file.commit()) {
         return failure(what, path, file.errorString());
     }
+    if (written) *written = FileStamp::of(path, *bytes, modifiedMsOf(path));
     return Status::done();
+}
+
+bool changedOnDisk(const TextPane& pane, const QString& path, const FileStamp& last) {
+    if (last.path == path) return changedSince(last);
+    // Text the encoding cannot hold is never written: the save reports it.
+    const std::optional<std::string> bytes = encodeFile(pane.textUtf8(), pane.encoding);
+    return bytes && holdsOtherThan(path, *bytes);
 }
 
 }  // namespace tav

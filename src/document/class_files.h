@@ -3,6 +3,7 @@
 // the file holds either its old or its whole new content, never a part.
 #include <QString>
 
+#include "document/file_stamp.h"
 #include "platform/status.h"
 
 class TextPane;
@@ -13,10 +14,17 @@ namespace tav {
 // encoding. A UTF-8 file holding a character that the pane would take for a line break is read
 // one byte to one character, so that a save writes it back unchanged. Directories, pipes,
 // devices and files over 256 MiB are refused. On failure the pane is left empty and the message
-// names the file and the cause.
-Status loadPaneFromFile(TextPane& pane, const QString& path);
+// names the file and the cause. `read`, when given, gets the stamp of what was read.
+Status loadPaneFromFile(TextPane& pane, const QString& path, FileStamp* read = nullptr);
 
 // Writes the pane's lines with CR LF, in the pane's encoding. The directory must exist.
-Status writePaneToFile(const TextPane& pane, const QString& path);
+// `written`, when given, gets the stamp of what was written once the file is in place.
+Status writePaneToFile(const TextPane& pane, const QString& path, FileStamp* written = nullptr);
+
+// Whether a save of the pane to path would overwrite something that the window has not seen:
+// `last` is what the window last read from or wrote to that path; with no stamp of that path
+// (a class never saved, or saved under another name), the file counts as changed when it holds
+// other bytes than the save would write.
+bool changedOnDisk(const TextPane& pane, const QString& path, const FileStamp& last);
 
 }  // namespace tav

@@ -9,6 +9,7 @@ namespace tav {
 
 class Dialogs;
 class Platform;
+class RecoveryStore;
 
 class DocumentHost {
 public:
@@ -23,6 +24,8 @@ public:
     // Replaces the entries of the function list and of the data list.
     virtual void showFunctionList(const std::vector<std::string>& functions) = 0;
     virtual void showDataList(const std::vector<std::string>& data) = 0;
+    // Where class windows keep their recovery copies; null for no copies.
+    virtual RecoveryStore* recoveryStore() { return nullptr; }
 
 protected:
     ~DocumentHost() = default;

@@ -11,8 +11,9 @@ class QWidget;
 namespace tav {
 
 enum class MessageIcon { None, Warning, Error };
-// The first button is the default: OK, or Yes.
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
+// The first button is the default: OK, or Yes; YesNoDefaultNo makes No the default, for a
+// question whose Yes destroys something.
+enum class MessageButtons { Ok, YesNo, YesNoCancel, YesNoDefaultNo };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 // Results of a modal run; every caller treats anything but ModalOk as Cancel.

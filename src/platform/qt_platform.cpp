@@ -47,7 +47,8 @@ MessageAnswer QtPlatform::messageBox(QWidget* owner, const QString& text, const 
             qtIcon = QMessageBox::Critical;
             break;
     }
-    // The first button is the default; closing the box answers like its last button.
+    // The first button is the default (No for YesNoDefaultNo); closing the box answers like its
+    // last button.
     QMessageBox::StandardButtons standard = QMessageBox::Ok;
     QMessageBox::StandardButton first = QMessageBox::Ok;
     QMessageBox::StandardButton closing = QMessageBox::Ok;
@@ -58,6 +59,12 @@ MessageAnswer QtPlatform::messageBox(QWidget* owner, const QString& text, const 
         case MessageButtons::YesNo:
             standard = QMessageBox::Yes | QMessageBox::No;
             first = QMessageBox::Yes;
+            closing = QMessageBox::No;
+            closedAnswer = MessageAnswer::No;
+            break;
+        case MessageButtons::YesNoDefaultNo:
+            standard = QMessageBox::Yes | QMessageBox::No;
+            first = QMessageBox::No;
             closing = QMessageBox::No;
             closedAnswer = MessageAnswer::No;
             break;

@@ -18,7 +18,14 @@ MessageAnswer ScriptedPlatform::messageBox(QWidget* owner, const QString& text,
     messages.push_back({owner, text, caption, icon, buttons});
     MessageAnswer answer;
     if (takeFront(answers, answer)) return answer;
-    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
+    switch (buttons) {
+        case MessageButtons::Ok:
+            return MessageAnswer::Ok;
+        case MessageButtons::YesNoDefaultNo:
+            return MessageAnswer::No;
+        default:
+            return MessageAnswer::Yes;
+    }
 }
 
 int ScriptedPlatform::runModal(QDialog* dialog) {

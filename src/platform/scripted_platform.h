@@ -25,7 +25,8 @@ struct RecordedHelp {
 
 class ScriptedPlatform : public Platform {
 public:
-    // Scripted answers are used in order; without one a box answers its default (OK or Yes).
+    // Scripted answers are used in order; without one a box answers its default (OK, Yes, or No
+    // for YesNoDefaultNo).
     std::deque<MessageAnswer> answers;
     // Each modal run takes the next script: it may set the dialog's controls and returns the
     // result. Without one a run answers Cancel.

@@ -29,7 +29,7 @@ inline Dialogs& dialogs() { return runningWindows->dialogs(); }
 class WindowsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        windows = std::make_unique<AppWindows>(platform);
+        windows = std::make_unique<AppWindows>(platform, recoveryRoot);
         runningWindows = windows.get();
         windows->makeDialogs();
     }
@@ -39,6 +39,8 @@ protected:
     }
 
     ScriptedPlatform platform;
+    // Where class windows keep recovery copies; empty (the default) for none.
+    QString recoveryRoot;
     std::unique_ptr<AppWindows> windows;
 };
 

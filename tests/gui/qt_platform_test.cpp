@@ -89,6 +89,26 @@ TEST(QtPlatformMessageBox, ClosingTheBoxAnswersNoOrCancel) {
               MessageAnswer::Yes);
 }
 
+// A question whose Yes would destroy something: No is the default, and closing the box is No.
+TEST(QtPlatformMessageBox, YesNoDefaultNoAnswersNoUnlessYesIsClicked) {
+    QtPlatform platform;
+    const std::function<void(QMessageBox*)> answers[] = {
+        [](QMessageBox* box) {
+            EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+            box->defaultButton()->click();
+        },
+        [](QMessageBox* box) { box->close(); },
+        [](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); },
+    };
+    const MessageAnswer expected[] = {MessageAnswer::No, MessageAnswer::No, MessageAnswer::Yes};
+    for (int i = 0; i < 3; ++i) {
+        onMessageBox(answers[i]);
+        EXPECT_EQ(platform.messageBox(nullptr, "Overwrite?", "Tavrin", MessageIcon::Warning,
+                                      MessageButtons::YesNoDefaultNo),
+                  expected[i]);
+    }
+}
+
 TEST(QtPlatformRunModal, AnythingButOkIsCancel) {
     QtPlatform platform;
     QDialog dialog;

@@ -38,6 +38,9 @@ struct Fault {
     rlim_t sizeLimit = 0;
     // True when the header is written before the source fails.
     bool headerWritten = false;
+    // True when a file of the pair already holds something else: Save and the close question's
+    // save first ask whether to overwrite it (Yes here).
+    bool overwrites = false;
 };
 
 // A header longer than the file-size limits below, so that writing it fails.
@@ -65,16 +68,18 @@ std::vector<Fault> faults(const QString& testDir) {
          [](TChildForm&, const QString& header, const QString& source) {
              return QFile::link("/proc/version", header) && putFile(source, kOldSource) ? header
                                                                                         : QString();
-         }},
+         },
+         0, false, true},
         {"a directory standing where the header should be",
          [](TChildForm&, const QString& header, const QString& source) {
              return QDir().mkdir(header) && putFile(source, kOldSource) ? header : QString();
-         }},
+         },
+         0, false, true},
         {"a directory standing where the source should be",
          [](TChildForm&, const QString& header, const QString& source) {
              return putFile(header, kOldHeader) && QDir().mkdir(source) ? source : QString();
          },
-         0, true},
+         0, true, true},
         // A limit on the size of the files this process writes fails the writes as a full disk
         // does (EFBIG instead of ENOSPC).
         {"a full disk before the header",
@@ -82,13 +87,13 @@ std::vector<Fault> faults(const QString& testDir) {
              doc.HeaderMemo->appendPlainText(QString::fromLatin1(kPadding));
              return putFile(header, kOldHeader) && putFile(source, kOldSource) ? header : QString();
          },
-         16 * 1024},
+         16 * 1024, false, true},
         {"a full disk between the header and the source",
          [](TChildForm& doc, const QString& header, const QString& source) {
              doc.SourceMemo->appendPlainText(QString::fromLatin1(kPadding));
              return putFile(header, kOldHeader) && putFile(source, kOldSource) ? source : QString();
          },
-         16 * 1024, true},
+         16 * 1024, true, true},
         {"a file name longer than a directory entry may be",
          [](TChildForm& doc, const QString&, const QString&) {
              doc.ClassName = QString(300, 'L');
@@ -129,6 +134,9 @@ TEST_F(SaveFaults, EachFaultIsReportedAndKeepsTheFilesAndTheDocument) {
             const DocumentState before = DocumentState::of(*doc);
             platform.messages.clear();
 
+            const bool asksToOverwrite = fault.overwrites && operation != Operation::SaveAs;
+            platform.answers.clear();
+            if (asksToOverwrite) platform.answers.push_back(MessageAnswer::Yes);
             bool closed = false;
             {
                 std::optional<FileSizeLimit> limit;
@@ -142,7 +150,7 @@ TEST_F(SaveFaults, EachFaultIsReportedAndKeepsTheFilesAndTheDocument) {
                         doc->SaveClassAs();
                         break;
                     case Operation::CloseYes:
-                        platform.answers = {MessageAnswer::Yes};
+                        platform.answers.push_front(MessageAnswer::Yes);
                         closed = doc->close();
                         break;
                 }
@@ -153,7 +161,8 @@ TEST_F(SaveFaults, EachFaultIsReportedAndKeepsTheFilesAndTheDocument) {
             settle();
 
             // Reported once, as an error naming the file.
-            const std::size_t question = operation == Operation::CloseYes ? 1 : 0;
+            const std::size_t question =
+                (operation == Operation::CloseYes ? 1 : 0) + (asksToOverwrite ? 1 : 0);
             ASSERT_EQ(platform.messages.size(), question + 1) << what;
             const RecordedMessage& m = platform.messages[question];
             EXPECT_EQ(m.icon, MessageIcon::Error) << what;

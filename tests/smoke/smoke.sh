@@ -6,6 +6,9 @@ program="$1"
 export TAVRIN_SMOKE_PROGRAM="$program"
 exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   set -u
+  # A data folder of its own: recovery copies that another run left are not offered here.
+  XDG_DATA_HOME=$(mktemp -d) && export XDG_DATA_HOME
+  trap "rm -rf \"\$XDG_DATA_HOME\"" EXIT
   fail() { echo "smoke: $*" >&2; kill "$pid" 2>/dev/null; exit 1; }
   "$TAVRIN_SMOKE_PROGRAM" & pid=$!
   window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Tavrin 1\.1$" | head -n 1) \

@@ -1,0 +1,65 @@
+#include "app/recovery_offer.h"
+
+#include <QDir>
+#include <QFile>
+#include <memory>
+#include <vector>
+
+#include "app/tav_main_form.h"
+#include "document/child_form.h"
+#include "document/recovered_class.h"
+#include "document/recovery_store.h"
+
+namespace tav {
+
+namespace {
+
+struct Found {
+    QString path;
+    RecoveredClass copy;
+};
+
+QString question(const std::vector<Found>& found) {
+    QString text = QStringLiteral("Tavrin ended without saving these classes:\n");
+    for (const Found& each : found) text += QLatin1Char('\n') + each.copy.state.caption;
+    return text + QStringLiteral("\n\nRestore them? No discards their unsaved changes.");
+}
+
+}  // namespace
+
+QList<TChildForm*> offerRecovery(Platform& platform, RecoveryStore& store, TTavMainForm& main) {
+    // Held until the end, so that no other starting program takes the same copies.
+    const std::vector<std::unique_ptr<LeftSession>> sessions = store.leftSessions();
+    std::vector<Found> found;
+    for (const std::unique_ptr<LeftSession>& session : sessions) {
+        for (const QString& path : session->copies()) {
+            Result<RecoveredClass> copy = readRecoveredClass(path);
+            if (copy.ok()) {
+                found.push_back({path, copy.value()});
+                continue;
+            }
+            const Result<QString> aside = store.setAside(path);
+            const QString kept = aside.ok() ? QStringLiteral(" It was kept as %1.")
+                                                  .arg(QDir::toNativeSeparators(aside.value()))
+                                            : QLatin1Char(' ') + aside.status().message();
+            platform.message(&main, copy.status().message() + QLatin1Char('.') + kept,
+                             MessageIcon::Warning);
+        }
+    }
+    QList<TChildForm*> restored;
+    if (found.empty()) return restored;
+    const MessageAnswer answer = platform.messageBox(&main, question(found), kMessageCaption,
+                                                     MessageIcon::Warning, MessageButtons::YesNo);
+    for (const Found& each : found) {
+        if (answer == MessageAnswer::Yes) {
+            TChildForm* document = main.createDocument();
+            document->RestoreClass(each.copy);
+            restored.append(document);
+        }
+        // A restored window has written its own copy by now.
+        QFile::remove(each.path);
+    }
+    return restored;
+}
+
+}  // namespace tav
