@@ -9,5 +9,5 @@ if(TARGET tavrin)
   add_test(NAME install_check
            COMMAND ${PROJECT_SOURCE_DIR}/tests/install/check_install.sh ${CMAKE_COMMAND}
                    ${PROJECT_BINARY_DIR} ${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_DATADIR})
-  set_tests_properties(install_check PROPERTIES TIMEOUT 120)
+  set_tests_properties(install_check PROPERTIES TIMEOUT 120 RESOURCE_LOCK xvfb)
 endif()
