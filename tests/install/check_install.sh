@@ -17,6 +17,9 @@ fail() {
 
 prefix="$(mktemp -d)"
 trap 'rm -rf "$prefix"' EXIT
+# The program keeps recovery copies under the user's data folder: a folder of its own here, so that
+# copies left by other runs are never offered at these starts.
+export XDG_DATA_HOME="$prefix/data-home"
 "$cmake_command" --install "$build_dir" --prefix "$prefix" >/dev/null
 
 program="$prefix/$bindir/tavrin"
