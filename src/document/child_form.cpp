@@ -63,11 +63,10 @@ TChildForm::TChildForm(tav::DocumentHost* mainForm) : MainForm(mainForm) {
     connect(HeaderMemo, &TextPane::clicked, this, &TChildForm::FormActivate);
     connect(SourceMemo, &TextPane::clicked, this, &TChildForm::FormActivate);
 
-    tav::Platform& shown = platform();
     recovery_ = new tav::RecoveryCopy(
         MainForm->recoveryStore(), [this] { return recoveryBytes(); },
-        [this, &shown](const tav::Status& failed) {
-            shown.report(this, failed, MessageIcon::Warning);
+        [this](const tav::Status& failed) {
+            platform().report(this, failed, MessageIcon::Warning);
         },
         this);
 }
