@@ -68,6 +68,22 @@ TEST(PaneReading, FindsWhatTheDocumentFindsWithWideCharactersBefore) {
     }
 }
 
+TEST(PaneReading, FindsWhatTheDocumentFindsAfterManyLinesOfWideCharacters) {
+    // Long enough for the counting of the lines above the found one to take its widest steps.
+    TextPane pane;
+    const QString line = QString::fromUtf8("\u00e9\xF0\x9D\x84\x9E ab \u20ac");
+    pane.setWholeTextUtf8(
+        (lines(997, line) + QString::fromUtf8("\n\u00e9 Foo::f()\nFoo::g()")).toStdString());
+    for (const char* wanted : {"Foo::f()", "Foo::g()", "ab \u20ac"}) {
+        const QString needle = QString::fromUtf8(wanted);
+        EXPECT_EQ(paneFind(pane, needle), documentFind(*pane.document(), needle)) << wanted;
+    }
+    const std::optional<TextPosition> found = findInLines(pane, "Foo::f()");
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->line, 997u);
+    EXPECT_EQ(found->offset, 997u * (7 + 2) + 2);  // 7 characters and CR LF a line, then "é "
+}
+
 TEST(PaneReading, ATextAcrossALineBreakOrEmptyIsNotFound) {
     TextPane pane;
     pane.setWholeTextUtf8("abc\ndef\n");
