@@ -221,10 +221,12 @@ void TTavMainForm::buildToolBar() {
                             &TTavMainForm::AddOperator1Click);
     text(OperatorBitBtn, QStringLiteral("op []"));
 
-    auto combo = [this](const char* name, int left, int top, int width, const QString& text) {
+    // A box's description is what a screen reader adds to the text it shows.
+    auto combo = [this](const char* name, int left, int top, int width, const QString& text,
+                        const QString& description) {
         QComboBox* c = tav::newEditableComboBox(Panel1);
         c->setObjectName(QString::fromLatin1(name));
-        c->setAccessibleName(QString::fromLatin1(name));
+        tav::describeComboBox(c, description);
         c->setInsertPolicy(QComboBox::NoInsert);
         c->setGeometry(left, top, width, 21);
         c->setEditText(text);
@@ -232,12 +234,12 @@ void TTavMainForm::buildToolBar() {
         c->lineEdit()->installEventFilter(this);
         return c;
     };
-    FunctionsCombo = combo("FunctionsCombo", kComboLeft, 6, 377, QStringLiteral("Functions"));
-    DataCombo = combo("DataCombo", 312, 30, 145, QStringLiteral("Data"));
+    FunctionsCombo = combo("FunctionsCombo", kComboLeft, 6, 377, QStringLiteral("Functions"),
+                           QStringLiteral("Go to function"));
+    DataCombo =
+        combo("DataCombo", 312, 30, 145, QStringLiteral("Data"), QStringLiteral("Data members"));
     DataCombo->hide();
-    // What a screen reader adds to the boxes' texts and the caption buttons' captions.
-    tav::describeComboBox(FunctionsCombo, QStringLiteral("Go to function"));
-    tav::describeComboBox(DataCombo, QStringLiteral("Data members"));
+    // What a screen reader adds to the caption buttons' captions.
     DataBitBtn->setAccessibleDescription(QStringLiteral("Add Data Member"));
     FunctionBitBtn->setAccessibleDescription(QStringLiteral("Add Member Function"));
     OperatorBitBtn->setAccessibleDescription(QStringLiteral("Add Operator"));
