@@ -76,6 +76,7 @@ void insertMember(benchmark::State& state, const char* figure, Document which) {
     TChildForm* document = (ws.*which)();
     ws.bringToFront(document);
     const std::size_t lines = document->HeaderMemo->count();
+    const std::size_t data = document->DataList.size();
     for (auto _ : state) {
         ws.platform().modalScripts.push_back(scriptDataMember);
         const Clock::time_point start = Clock::now();
@@ -83,10 +84,11 @@ void insertMember(benchmark::State& state, const char* figure, Document which) {
         settle();
         sample(state, figure, secondsSince(start));
         const bool inserted = document->HeaderMemo->count() == lines + 1;
+        // One undo takes the line and the list entry back.
         document->HeaderMemo->document()->undo();
-        document->DataList.pop_back();
         settle();
-        if (!inserted || document->HeaderMemo->count() != lines) {
+        if (!inserted || document->HeaderMemo->count() != lines ||
+            document->DataList.size() != data) {
             state.SkipWithError("the member was not inserted as one line");
             break;
         }
@@ -112,6 +114,7 @@ void appendFunction(benchmark::State& state, const char* figure, Document which)
     ws.bringToFront(document);
     const std::size_t headerLines = document->HeaderMemo->count();
     const std::size_t sourceLines = document->SourceMemo->count();
+    const std::size_t functions = document->FunctionList.size();
     for (auto _ : state) {
         ws.platform().modalScripts.push_back(scriptFunction);
         const Clock::time_point start = Clock::now();
@@ -120,11 +123,11 @@ void appendFunction(benchmark::State& state, const char* figure, Document which)
         sample(state, figure, secondsSince(start));
         const bool added = document->HeaderMemo->count() == headerLines + 1 &&
                            document->SourceMemo->count() == sourceLines + 10;
+        // One undo takes back the line, the block and the list entry.
         document->HeaderMemo->document()->undo();
-        document->SourceMemo->document()->undo();
-        document->FunctionList.pop_back();
         settle();
-        if (!added || document->SourceMemo->count() != sourceLines) {
+        if (!added || document->SourceMemo->count() != sourceLines ||
+            document->FunctionList.size() != functions) {
             state.SkipWithError("the function was not added as one line and one block");
             break;
         }
@@ -145,6 +148,9 @@ void keystroke(benchmark::State& state, const char* figure, Document which) {
     TChildForm* document = (ws.*which)();
     ws.bringToFront(document);
     TextPane* pane = document->SourceMemo;
+    // Typed after an insertion, which stays the step before the typing in both panes' history.
+    ws.platform().modalScripts.push_back(scriptDataMember);
+    document->AddDataMember();
     pane->setFocus();
     // Into the indentation of the first body line of the function in the middle of the
     // source: the same line in the large and in the small source.

@@ -8,6 +8,7 @@
 
 #include "dialogs/dialogs.h"
 #include "dialogs/pictures.h"
+#include "document/class_edit_step.h"
 #include "document/class_files.h"
 #include "document/file_names.h"
 #include "document/recovered_class.h"
@@ -88,6 +89,15 @@ void TChildForm::PaneChanged() {
     recovery_->changed();
 }
 
+tav::EditedLists TChildForm::editedLists() {
+    return {FunctionList, DataList, [this] {
+                // The main window's boxes show the lists of the window in front.
+                if (mdiArea() && mdiArea()->currentSubWindow() != this) return;
+                ShowFunctionList();
+                ShowDataList();
+            }};
+}
+
 void TChildForm::showCaption() { setWindowTitle(ClassDir + ClassName); }
 
 // ---- New class -------------------------------------------------------------------------------
@@ -104,7 +114,7 @@ void TChildForm::NewClass() {
     FunctionList.clear();
     DataList.clear();
     {
-        PaneEditStep step(*HeaderMemo, *SourceMemo);
+        tav::ClassEditStep step(*HeaderMemo, *SourceMemo, editedLists());
         if (input.kind == tav::ClassKind::Normal) {
             GenerateNormalHeader();
             GenerateSource();
@@ -136,7 +146,7 @@ void TChildForm::AddDataMember() {
     const tav::DataMemberInput input = dialog->value();
     const std::string className = utf8(ClassName);
     tav::ClassText text{*HeaderMemo, *SourceMemo, FunctionList, DataList, className};
-    PaneEditStep step(*HeaderMemo, *SourceMemo);
+    tav::ClassEditStep step(*HeaderMemo, *SourceMemo, editedLists());
     tav::addDataMember(text, input);
 }
 
@@ -146,7 +156,7 @@ void TChildForm::AddMemberFunction() {
     const tav::FunctionInput input = dialog->value();
     const std::string className = utf8(ClassName);
     tav::ClassText text{*HeaderMemo, *SourceMemo, FunctionList, DataList, className};
-    PaneEditStep step(*HeaderMemo, *SourceMemo);
+    tav::ClassEditStep step(*HeaderMemo, *SourceMemo, editedLists());
     tav::addMemberFunction(text, input);
 }
 
@@ -156,14 +166,14 @@ void TChildForm::AddOperator() {
     const tav::OperatorInput input = dialog->value();
     const std::string className = utf8(ClassName);
     tav::ClassText text{*HeaderMemo, *SourceMemo, FunctionList, DataList, className};
-    PaneEditStep step(*HeaderMemo, *SourceMemo);
+    tav::ClassEditStep step(*HeaderMemo, *SourceMemo, editedLists());
     tav::addOperator(text, input);
 }
 
 void TChildForm::AddCopyConstructor() {
     const std::string className = utf8(ClassName);
     tav::ClassText text{*HeaderMemo, *SourceMemo, FunctionList, DataList, className};
-    PaneEditStep step(*HeaderMemo, *SourceMemo);
+    tav::ClassEditStep step(*HeaderMemo, *SourceMemo, editedLists());
     tav::addCopyConstructor(text);
 }
 

@@ -13,6 +13,7 @@ class QSplitter;
 class TextPane;
 
 namespace tav {
+struct EditedLists;
 class RecoveryCopy;
 struct RecoveredClass;
 }  // namespace tav
@@ -85,6 +86,8 @@ private:
     tav::Platform& platform() const;
     void PaneChanged();
     void showCaption();
+    // The member lists as an insertion's undo step changes them.
+    tav::EditedLists editedLists();
     QString classFile(const QString& extension) const;
     bool mayOverwrite(const QString& headerPath, const QString& sourcePath);
     bool writeClassFiles(const QString& headerPath, const QString& sourcePath);

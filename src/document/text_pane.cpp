@@ -6,6 +6,7 @@
 #include <QResizeEvent>
 #include <QStringEncoder>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <algorithm>
 
 #include "document/cpp_highlighter.h"
@@ -171,6 +172,18 @@ bool TextPane::event(QEvent* event) {
     return QPlainTextEdit::event(event);
 }
 
+void TextPane::keyPressEvent(QKeyEvent* event) {
+    // Both redo keys of Linux desktops, whichever of them the desktop's key scheme lists.
+    const QKeyCombination key = event->keyCombination();
+    if (key == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+        key == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z)) {
+        redo();
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
 void TextPane::resizeEvent(QResizeEvent* event) {
     layout_->setLineWidth(viewport()->width());
     // Lines that do not wrap do not depend on the width: the toolkit would lay out every line of
@@ -204,15 +217,4 @@ void TextPane::paintEvent(QPaintEvent* event) {
 void TextPane::mousePressEvent(QMouseEvent* event) {
     QPlainTextEdit::mousePressEvent(event);
     emit clicked();
-}
-
-PaneEditStep::PaneEditStep(TextPane& first, TextPane& second)
-    : first_(first.document()), second_(second.document()) {
-    first_.beginEditBlock();
-    second_.beginEditBlock();
-}
-
-PaneEditStep::~PaneEditStep() {
-    second_.endEditBlock();
-    first_.endEditBlock();
 }

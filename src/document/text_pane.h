@@ -2,7 +2,6 @@
 // A class window's text pane: a non-wrapping plain-text editor whose text is also a line list,
 // so that the text rules read and insert whole lines in it directly.
 #include <QPlainTextEdit>
-#include <QTextCursor>
 #include <optional>
 #include <string>
 
@@ -54,6 +53,7 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     // Colours the lines about to be painted first: lines are coloured when they are shown.
     void paintEvent(QPaintEvent* event) override;
@@ -68,17 +68,4 @@ private:
     VisibleLinesHighlighter* highlighter_ = nullptr;
     mutable std::string reading_;  // the reading copy, valid while readingCurrent_
     mutable bool readingCurrent_ = false;
-};
-
-// Makes every change to the panes inside its lifetime one undo step in each pane.
-class PaneEditStep {
-public:
-    PaneEditStep(TextPane& first, TextPane& second);
-    ~PaneEditStep();
-    PaneEditStep(const PaneEditStep&) = delete;
-    PaneEditStep& operator=(const PaneEditStep&) = delete;
-
-private:
-    QTextCursor first_;
-    QTextCursor second_;
 };
