@@ -111,8 +111,8 @@ ClassEditStep::~ClassEditStep() {
         appended->at = std::min(appended->at, list.size());
         appended->entries.assign(list.begin() + static_cast<long>(appended->at), list.end());
     }
-    // Each part ends with its item: a step of the pane even where the insertion wrote nothing
-    // in it, and a last command that text typed right after it cannot merge into.
+    // Each part ends with its item, which makes it a step of the pane even where the insertion
+    // wrote nothing in it.
     header_.document()->appendUndoItem(new PartUndoItem(insertion_, 0));
     source_.document()->appendUndoItem(new PartUndoItem(insertion_, 1));
     source_.endEditBlock();
