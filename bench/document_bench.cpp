@@ -15,7 +15,7 @@
 #include "bench_support.h"
 #include "dialogs/dialogs.h"
 #include "document/child_form.h"
-#include "document/text_pane.h"
+#include "editor/text_pane.h"
 #include "platform/scripted_platform.h"
 
 namespace tavbench {

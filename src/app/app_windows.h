@@ -7,7 +7,7 @@
 
 #include "app/tav_main_form.h"
 #include "dialogs/dialogs.h"
-#include "document/recovery_store.h"
+#include "recovery/recovery_store.h"
 
 namespace tav {
 

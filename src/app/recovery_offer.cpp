@@ -7,8 +7,8 @@
 
 #include "app/tav_main_form.h"
 #include "document/child_form.h"
-#include "document/recovered_class.h"
-#include "document/recovery_store.h"
+#include "recovery/recovered_class.h"
+#include "recovery/recovery_store.h"
 
 namespace tav {
 

@@ -24,7 +24,7 @@
 #include "dialogs/editable_combo.h"
 #include "dialogs/pictures.h"
 #include "document/child_form.h"
-#include "document/file_names.h"
+#include "files/file_names.h"
 #include "platform/guarded.h"
 
 namespace {

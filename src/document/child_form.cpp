@@ -10,13 +10,13 @@
 #include "dialogs/pictures.h"
 #include "document/class_edit_step.h"
 #include "document/class_files.h"
-#include "document/file_names.h"
-#include "document/recovered_class.h"
-#include "document/recovery_copy.h"
-#include "document/text_pane.h"
+#include "editor/text_pane.h"
+#include "files/file_names.h"
 #include "members/members.h"
 #include "members/skeleton.h"
 #include "platform/platform.h"
+#include "recovery/recovered_class.h"
+#include "recovery/recovery_copy.h"
 #include "scan/scans.h"
 
 using tav::MessageIcon;

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "document/document_host.h"
-#include "document/file_stamp.h"
-#include "platform/status.h"
+#include "files/file_stamp.h"
+#include "files/status.h"
 
 class QSplitter;
 class TextPane;

@@ -5,7 +5,7 @@
 #include <QTextDocument>
 #include <algorithm>
 
-#include "document/text_pane.h"
+#include "editor/text_pane.h"
 
 namespace tav {
 

@@ -6,7 +6,7 @@
 #include <QSaveFile>
 #include <string_view>
 
-#include "document/text_pane.h"
+#include "editor/text_pane.h"
 #include "text/codec.h"
 
 namespace tav {

@@ -3,8 +3,8 @@
 // the file holds either its old or its whole new content, never a part.
 #include <QString>
 
-#include "document/file_stamp.h"
-#include "platform/status.h"
+#include "files/file_stamp.h"
+#include "files/status.h"
 
 class TextPane;
 

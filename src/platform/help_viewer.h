@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/status.h"
+#include "files/status.h"
 
 class QTextBrowser;
 class QWidget;

@@ -3,7 +3,7 @@
 // file choosers and the help engine. The program uses QtPlatform; tests use ScriptedPlatform.
 #include <QString>
 
-#include "platform/status.h"
+#include "files/status.h"
 
 class QDialog;
 class QWidget;

@@ -40,7 +40,7 @@
 
 #include "app/app_windows.h"
 #include "document/child_form.h"
-#include "document/text_pane.h"
+#include "editor/text_pane.h"
 #include "platform/scripted_platform.h"
 
 namespace {

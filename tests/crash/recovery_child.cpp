@@ -19,7 +19,7 @@
 #include "dialogs/new_class_dlg.h"
 #include "document/child_form.h"
 #include "document/class_files.h"
-#include "document/text_pane.h"
+#include "editor/text_pane.h"
 #include "platform/scripted_platform.h"
 
 namespace {

@@ -18,7 +18,7 @@
 
 #include "crash_texts.h"
 #include "document/class_files.h"
-#include "document/text_pane.h"
+#include "editor/text_pane.h"
 
 namespace {
 

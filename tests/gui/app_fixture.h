@@ -16,7 +16,7 @@
 #include "app/tav_main_form.h"
 #include "dialogs_test_support.h"
 #include "document/child_form.h"
-#include "document/text_pane.h"
+#include "editor/text_pane.h"
 
 namespace tav::testing {
 

@@ -6,7 +6,7 @@
 #include <QToolButton>
 
 #include "app_fixture.h"
-#include "document/file_names.h"
+#include "files/file_names.h"
 #include "members/skeleton.h"
 
 namespace tav::testing {

@@ -1,6 +1,6 @@
 #pragma once
 // A highlighter that counts the lines it runs the colouring rule on.
-#include "document/cpp_highlighter.h"
+#include "editor/cpp_highlighter.h"
 
 namespace tav::testing {
 

@@ -9,7 +9,7 @@
 
 #include "app_fixture.h"
 #include "counting_highlighter.h"
-#include "document/cpp_highlighter.h"
+#include "editor/cpp_highlighter.h"
 
 namespace tav::testing {
 namespace {

@@ -10,8 +10,8 @@
 #include <functional>
 
 #include "app_fixture.h"
-#include "document/recovered_class.h"
-#include "document/recovery_store.h"
+#include "recovery/recovered_class.h"
+#include "recovery/recovery_store.h"
 #include "reliability_support.h"
 
 namespace tav::testing {

@@ -15,7 +15,7 @@
 
 #include "app/tav_main_form.h"
 #include "document/child_form.h"
-#include "document/text_pane.h"
+#include "editor/text_pane.h"
 #include "text/codec.h"
 
 namespace tav::testing {

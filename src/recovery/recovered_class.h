@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "document/file_stamp.h"
-#include "platform/status.h"
+#include "files/file_stamp.h"
+#include "files/status.h"
 #include "text/codec.h"
 
 namespace tav {

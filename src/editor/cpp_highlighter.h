@@ -6,7 +6,7 @@
 // never touches the text: it lives in the lines' layouts, not in the document.
 #include <QTextCharFormat>
 
-#include "document/visible_highlighter.h"
+#include "editor/visible_highlighter.h"
 
 class CppHighlighter : public VisibleLinesHighlighter {
     Q_OBJECT

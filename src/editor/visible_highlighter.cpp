@@ -1,4 +1,4 @@
-#include "document/visible_highlighter.h"
+#include "editor/visible_highlighter.h"
 
 #include <QTextDocument>
 #include <QTextLayout>

@@ -1,4 +1,4 @@
-#include "document/pane_layout.h"
+#include "editor/pane_layout.h"
 
 #include <QFontMetrics>
 #include <QTextBlock>

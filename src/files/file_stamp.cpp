@@ -1,4 +1,4 @@
-#include "document/file_stamp.h"
+#include "files/file_stamp.h"
 
 #include <QCryptographicHash>
 #include <QFile>

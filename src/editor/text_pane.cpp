@@ -1,4 +1,4 @@
-#include "document/text_pane.h"
+#include "editor/text_pane.h"
 
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -9,8 +9,8 @@
 #include <QTextCursor>
 #include <algorithm>
 
-#include "document/cpp_highlighter.h"
-#include "document/pane_layout.h"
+#include "editor/cpp_highlighter.h"
+#include "editor/pane_layout.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "document/recovery_store.h"
+#include "recovery/recovery_store.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "document/file_names.h"
+#include "files/file_names.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "document/recovered_class.h"
+#include "recovery/recovered_class.h"
 
 #include <QDataStream>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "document/cpp_highlighter.h"
+#include "editor/cpp_highlighter.h"
 
 #include <QColor>
 #include <QSignalBlocker>

@@ -1,6 +1,6 @@
-#include "document/recovery_copy.h"
+#include "recovery/recovery_copy.h"
 
-#include "document/recovery_store.h"
+#include "recovery/recovery_store.h"
 
 namespace tav {
 

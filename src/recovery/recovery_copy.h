@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "platform/status.h"
+#include "files/status.h"
 
 namespace tav {
 

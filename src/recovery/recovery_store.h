@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/status.h"
+#include "files/status.h"
 
 namespace tav {
 
