@@ -22,8 +22,8 @@
 
 #include "app/app_windows.h"
 #include "dialogs/dialogs.h"
-#include "document/child_form.h"
 #include "platform/scripted_platform.h"
+#include "window/child_form.h"
 
 namespace tavbench {
 
@@ -200,7 +200,7 @@ Workspace::Workspace() : platform_(std::make_unique<tav::ScriptedPlatform>()) {
 }
 
 Workspace::~Workspace() {
-    for (TChildForm* document : main_->documents()) document->Modified = false;
+    for (TChildForm* document : main_->documents()) document->document().setModified(false);
     windows_.reset();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -239,7 +239,7 @@ void Workspace::close(TChildForm* document) {
     for (TChildForm** kept : {&large_, &small_, &skeleton_}) {
         if (*kept == document) *kept = nullptr;
     }
-    document->Modified = false;
+    document->document().setModified(false);
     document->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     settle();
@@ -247,7 +247,7 @@ void Workspace::close(TChildForm* document) {
 
 TChildForm* Workspace::opened(const ClassPair& pair) {
     TChildForm* document = prepareOpen(pair);
-    document->OpenClass();
+    if (document->OpenClass()) main().opened(*document);
     settle();
     return document;
 }
@@ -292,9 +292,9 @@ int runMemoryChild(int argc, char** argv) {
         settle();
         platform.openFiles.push_back(header);
         TChildForm* document = main.createDocument();
-        document->OpenClass();
+        if (document->OpenClass()) main.opened(*document);
         settle();
-        if (document->FunctionList.size() != kLargeSourceLines / 10) return 3;
+        if (document->document().FunctionList().size() != kLargeSourceLines / 10) return 3;
         std::printf("%ld\n", peakKilobytes());
         std::fflush(stdout);
         std::_Exit(0);  // the peak is taken; tearing the windows down would only cost time

@@ -12,11 +12,12 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include "app/tav_main_form.h"
 #include "bench_support.h"
 #include "dialogs/dialogs.h"
-#include "document/child_form.h"
 #include "editor/text_pane.h"
 #include "platform/scripted_platform.h"
+#include "window/child_form.h"
 
 namespace tavbench {
 namespace {
@@ -33,12 +34,13 @@ void openTavrin(benchmark::State& state, const char* figure) {
     for (auto _ : state) {
         TChildForm* document = ws.prepareOpen(largePair());
         const Clock::time_point start = Clock::now();
-        document->OpenClass();
+        if (document->OpenClass()) ws.main().opened(*document);
         settle();
         sample(state, figure, secondsSince(start));
-        const bool complete = document->FunctionList.size() == kLargeFunctions &&
-                              document->SourceMemo->count() == std::size_t{kLargeSourceLines} &&
-                              document->ClassName == QLatin1String(kLargeClassName);
+        const bool complete =
+            document->document().FunctionList().size() == kLargeFunctions &&
+            document->document().source().count() == std::size_t{kLargeSourceLines} &&
+            document->document().ClassName() == QLatin1String(kLargeClassName);
         ws.close(document);
         if (!complete) {
             state.SkipWithError("the large pair was not opened whole");
@@ -75,20 +77,20 @@ void insertMember(benchmark::State& state, const char* figure, Document which) {
     Workspace& ws = workspace();
     TChildForm* document = (ws.*which)();
     ws.bringToFront(document);
-    const std::size_t lines = document->HeaderMemo->count();
-    const std::size_t data = document->DataList.size();
+    const std::size_t lines = document->document().header().count();
+    const std::size_t data = document->document().DataList().size();
     for (auto _ : state) {
         ws.platform().modalScripts.push_back(scriptDataMember);
         const Clock::time_point start = Clock::now();
-        document->AddDataMember();
+        ws.main().AddDataMember1Click();
         settle();
         sample(state, figure, secondsSince(start));
-        const bool inserted = document->HeaderMemo->count() == lines + 1;
+        const bool inserted = document->document().header().count() == lines + 1;
         // One undo takes the line and the list entry back.
         document->HeaderMemo->document()->undo();
         settle();
-        if (!inserted || document->HeaderMemo->count() != lines ||
-            document->DataList.size() != data) {
+        if (!inserted || document->document().header().count() != lines ||
+            document->document().DataList().size() != data) {
             state.SkipWithError("the member was not inserted as one line");
             break;
         }
@@ -112,22 +114,22 @@ void appendFunction(benchmark::State& state, const char* figure, Document which)
     Workspace& ws = workspace();
     TChildForm* document = (ws.*which)();
     ws.bringToFront(document);
-    const std::size_t headerLines = document->HeaderMemo->count();
-    const std::size_t sourceLines = document->SourceMemo->count();
-    const std::size_t functions = document->FunctionList.size();
+    const std::size_t headerLines = document->document().header().count();
+    const std::size_t sourceLines = document->document().source().count();
+    const std::size_t functions = document->document().FunctionList().size();
     for (auto _ : state) {
         ws.platform().modalScripts.push_back(scriptFunction);
         const Clock::time_point start = Clock::now();
-        document->AddMemberFunction();
+        ws.main().AddMemberFunction1Click();
         settle();
         sample(state, figure, secondsSince(start));
-        const bool added = document->HeaderMemo->count() == headerLines + 1 &&
-                           document->SourceMemo->count() == sourceLines + 10;
+        const bool added = document->document().header().count() == headerLines + 1 &&
+                           document->document().source().count() == sourceLines + 10;
         // One undo takes back the line, the block and the list entry.
         document->HeaderMemo->document()->undo();
         settle();
-        if (!added || document->SourceMemo->count() != sourceLines ||
-            document->FunctionList.size() != functions) {
+        if (!added || document->document().source().count() != sourceLines ||
+            document->document().FunctionList().size() != functions) {
             state.SkipWithError("the function was not added as one line and one block");
             break;
         }
@@ -150,11 +152,11 @@ void keystroke(benchmark::State& state, const char* figure, Document which) {
     TextPane* pane = document->SourceMemo;
     // Typed after an insertion, which stays the step before the typing in both panes' history.
     ws.platform().modalScripts.push_back(scriptDataMember);
-    document->AddDataMember();
+    ws.main().AddDataMember1Click();
     pane->setFocus();
     // Into the indentation of the first body line of the function in the middle of the
     // source: the same line in the large and in the small source.
-    const int middle = static_cast<int>(pane->count() / 20) * 10 + 2;
+    const int middle = static_cast<int>(document->document().source().count() / 20) * 10 + 2;
     QTextCursor cursor(pane->document()->findBlockByNumber(middle));
     cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 2);
     pane->setTextCursor(cursor);
@@ -184,7 +186,7 @@ void selectLastTavrin(benchmark::State& state, const char* figure) {
     Workspace& ws = workspace();
     TChildForm* document = ws.largeDocument();
     ws.bringToFront(document);
-    const QString entry = QString::fromStdString(document->FunctionList.back());
+    const QString entry = QString::fromStdString(document->document().FunctionList().back());
     if (entry.toStdString() != largePair().lastFunction) {
         state.SkipWithError("the last entry is not the source's last function");
         return;

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "app/tav_main_form.h"
-#include "document/child_form.h"
 #include "recovery/recovered_class.h"
 #include "recovery/recovery_store.h"
+#include "window/child_form.h"
 
 namespace tav {
 
@@ -53,7 +53,10 @@ QList<TChildForm*> offerRecovery(Platform& platform, RecoveryStore& store, TTavM
     for (const Found& each : found) {
         if (answer == MessageAnswer::Yes) {
             TChildForm* document = main.createDocument();
-            document->RestoreClass(each.copy);
+            document->document().restore(each.copy);
+            main.opened(*document);
+            platform.report(document, document->document().keepRecoveryCopy(),
+                            MessageIcon::Warning);
             restored.append(document);
         }
         // A restored window has written its own copy by now.

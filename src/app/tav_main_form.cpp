@@ -23,9 +23,9 @@
 #include "dialogs/dialogs.h"
 #include "dialogs/editable_combo.h"
 #include "dialogs/pictures.h"
-#include "document/child_form.h"
 #include "files/file_names.h"
 #include "platform/guarded.h"
+#include "window/child_form.h"
 
 namespace {
 
@@ -50,9 +50,6 @@ QAction* newSeparator(QMenu* menu, const char* name) {
 // A menu caption shows '&' only when doubled; the Classes menu shows class names as they are.
 QString menuCaption(const QString& text) {
     return QString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
-}
-QString fromMenuCaption(const QString& caption) {
-    return QString(caption).replace(QStringLiteral("&&"), QStringLiteral("&"));
 }
 
 }  // namespace
@@ -307,10 +304,40 @@ QList<TChildForm*> TTavMainForm::documents() const {
 }
 
 TChildForm* TTavMainForm::createDocument() {
-    auto* document = new TChildForm(this);
-    MdiArea->addSubWindow(document);
-    document->show();
-    return document;
+    auto* window = new TChildForm(platform_, recoveryStore_);
+    const tav::ClassDocument* document = &window->document();
+    connect(document, &tav::ClassDocument::changed, this, [this] { setSaveControlsEnabled(true); });
+    connect(document, &tav::ClassDocument::saved, this, [this] { setSaveControlsEnabled(false); });
+    // The boxes show the lists of the window in front.
+    connect(document, &tav::ClassDocument::listsChanged, this, [this, window] {
+        if (MdiArea->currentSubWindow() == window) FormActivate(*window);
+    });
+    connect(window, &TChildForm::activated, this, [this, window] { FormActivate(*window); });
+    MdiArea->addSubWindow(window);
+    window->show();
+    return window;
+}
+
+void TTavMainForm::opened(const TChildForm& window) {
+    enableDocumentControls();
+    showFunctionList(window.document().FunctionList());
+}
+
+void TTavMainForm::FormActivate(const TChildForm& window) {
+    showFunctionList(window.document().FunctionList());
+    showDataList(window.document().DataList());
+}
+
+template <typename Dialog, typename Input>
+void TTavMainForm::insertFromDialog(Dialog* tav::Dialogs::*dialog,
+                                    void (tav::ClassDocument::*insert)(const Input&)) {
+    runCommand([this, dialog, insert] {
+        TChildForm* window = activeDocument();
+        if (!window) return;
+        Dialog* shown = dialogs().*dialog;
+        if (platform_.runModal(shown) != tav::ModalOk) return;
+        (window->document().*insert)(shown->value());
+    });
 }
 
 void TTavMainForm::runCommand(const std::function<void()>& command) {
@@ -328,7 +355,7 @@ void TTavMainForm::onSubWindowActivated(QMdiSubWindow* window) {
     if (!window || window == lastActivated_) return;
     lastActivated_ = window;
     if (auto* document = qobject_cast<TChildForm*>(window)) {
-        runCommand([document] { document->FormActivate(); });
+        runCommand([this, document] { FormActivate(*document); });
     }
 }
 
@@ -342,11 +369,25 @@ tav::Dialogs& TTavMainForm::dialogs() {
 }
 
 void TTavMainForm::New1Click() {
-    runCommand([this] { createDocument()->NewClass(); });
+    runCommand([this] {
+        TChildForm* window = createDocument();
+        TNewClassDlg* dialog = dialogs().NewClassDlg;
+        if (platform_.runModal(dialog) != tav::ModalOk) {
+            window->close();
+            return;
+        }
+        window->document().NewClass(dialog->value());
+        MdiArea->setActiveSubWindow(window);
+        window->raise();
+        enableDocumentControls();
+    });
 }
 
 void TTavMainForm::Open1Click() {
-    runCommand([this] { createDocument()->OpenClass(); });
+    runCommand([this] {
+        TChildForm* window = createDocument();
+        if (window->OpenClass()) opened(*window);
+    });
 }
 
 void TTavMainForm::openFiles(const QStringList& paths) {
@@ -364,7 +405,10 @@ void TTavMainForm::openFiles(const QStringList& paths) {
         const QString pair = tav::withoutExtension(QDir::toNativeSeparators(absolute));
         if (openedPairs.contains(pair)) continue;
         openedPairs.append(pair);
-        runCommand([this, &absolute] { createDocument()->OpenClassFile(absolute); });
+        runCommand([this, &absolute] {
+            TChildForm* window = createDocument();
+            if (window->OpenClassFile(absolute)) opened(*window);
+        });
     }
 }
 
@@ -402,10 +446,20 @@ void TTavMainForm::SaveClick() {
 
 void TTavMainForm::SaveAsClick() { onDocument(&TChildForm::SaveClassAs); }
 void TTavMainForm::Exit1Click() { close(); }
-void TTavMainForm::AddDataMember1Click() { onDocument(&TChildForm::AddDataMember); }
-void TTavMainForm::AddMemberFunction1Click() { onDocument(&TChildForm::AddMemberFunction); }
-void TTavMainForm::AddOperator1Click() { onDocument(&TChildForm::AddOperator); }
-void TTavMainForm::AddCopyConstructor1Click() { onDocument(&TChildForm::AddCopyConstructor); }
+void TTavMainForm::AddDataMember1Click() {
+    insertFromDialog(&tav::Dialogs::InputDataDlg, &tav::ClassDocument::AddDataMember);
+}
+void TTavMainForm::AddMemberFunction1Click() {
+    insertFromDialog(&tav::Dialogs::InputFunctionDlg, &tav::ClassDocument::AddMemberFunction);
+}
+void TTavMainForm::AddOperator1Click() {
+    insertFromDialog(&tav::Dialogs::InputOperatorDlg, &tav::ClassDocument::AddOperator);
+}
+void TTavMainForm::AddCopyConstructor1Click() {
+    runCommand([this] {
+        if (TChildForm* window = activeDocument()) window->document().AddCopyConstructor();
+    });
+}
 void TTavMainForm::Tile1Click() { MdiArea->tileSubWindows(); }
 void TTavMainForm::Cascade1Click() { MdiArea->cascadeSubWindows(); }
 
@@ -413,17 +467,19 @@ void TTavMainForm::ClassesClick() {
     qDeleteAll(classItems_);  // a deleted action leaves its menu
     classItems_.clear();
     for (TChildForm* document : documents()) {
-        QAction* item = Classes->addAction(menuCaption(document->ClassName));
+        const QString name = document->document().ClassName();
+        QAction* item = Classes->addAction(menuCaption(name));
+        item->setData(name);
         connect(item, &QAction::triggered, this, [this, item] { ClassItemClick(item); });
         classItems_.append(item);
     }
 }
 
 void TTavMainForm::ClassItemClick(QAction* item) {
-    const QString caption = fromMenuCaption(item->text());
+    const QString name = item->data().toString();
     for (QMdiSubWindow* window : MdiArea->subWindowList()) {
         auto* document = qobject_cast<TChildForm*>(window);
-        if (!document || document->ClassName != caption) continue;
+        if (!document || document->document().ClassName() != name) continue;
         if (document->isMinimized()) document->showNormal();
         document->show();
         MdiArea->setActiveSubWindow(document);
@@ -443,13 +499,14 @@ void TTavMainForm::About1Click() {
 
 void TTavMainForm::FunctionsComboEnter() {
     runCommand([this] {
-        if (TChildForm* document = activeDocument()) document->ShowFunctionList();
+        if (TChildForm* document = activeDocument())
+            showFunctionList(document->document().FunctionList());
     });
 }
 
 void TTavMainForm::DataComboEnter() {
     runCommand([this] {
-        if (TChildForm* document = activeDocument()) document->ShowDataList();
+        if (TChildForm* document = activeDocument()) showDataList(document->document().DataList());
     });
 }
 

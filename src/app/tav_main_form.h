@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "document/document_host.h"
 #include "platform/platform.h"
 
 class QAction;
@@ -20,10 +19,12 @@ class QToolButton;
 class TChildForm;
 
 namespace tav {
+class ClassDocument;
 class Dialogs;
-}
+class RecoveryStore;
+}  // namespace tav
 
-class TTavMainForm : public QMainWindow, public tav::DocumentHost {
+class TTavMainForm : public QMainWindow {
     Q_OBJECT
 public:
     // dialogs: the application's dialogs, made by the first command that needs one if they are
@@ -31,9 +32,10 @@ public:
     TTavMainForm(tav::Platform& platform, tav::Dialogs& dialogs);
     ~TTavMainForm() override;
 
-    tav::Platform& platform() override { return platform_; }
-    tav::Dialogs& dialogs() override;
-    tav::RecoveryStore* recoveryStore() override { return recoveryStore_; }
+    tav::Platform& platform() { return platform_; }
+    // Every dialog, made first when they are not made yet.
+    tav::Dialogs& dialogs();
+    tav::RecoveryStore* recoveryStore() { return recoveryStore_; }
     // Where class windows made from now on keep their recovery copies; null for none.
     void setRecoveryStore(tav::RecoveryStore* store) { recoveryStore_ = store; }
 
@@ -76,18 +78,24 @@ public:
     QList<TChildForm*> documents() const;
     // A new, empty class window in the workspace.
     TChildForm* createDocument();
+    // After a class window was given a class (opened or restored): the document controls go on
+    // and the boxes show its lists.
+    void opened(const TChildForm& window);
     // Opens each file's class pair as the Open command opens a chosen file, a pair once however
     // many of its files are given. Relative paths are taken from the current directory.
     void openFiles(const QStringList& paths);
 
     // The ten document controls.
-    void enableDocumentControls() override;
+    void enableDocumentControls();
     void disableDocumentControls();
-    void setSaveControlsEnabled(bool enabled) override;
+    // Save and its tool button: on after a change of a class, off after a save.
+    void setSaveControlsEnabled(bool enabled);
     bool isControlEnabled(const QString& name) const;
 
-    void showFunctionList(const std::vector<std::string>& functions) override;
-    void showDataList(const std::vector<std::string>& data) override;
+    void showFunctionList(const std::vector<std::string>& functions);
+    void showDataList(const std::vector<std::string>& data);
+    // The boxes show the member lists of window.
+    void FormActivate(const TChildForm& window);
     // Replaces a box's entries; afterwards no entry is chosen and its text stays.
     void fillCombo(QComboBox* combo, const std::vector<std::string>& entries);
 
@@ -128,6 +136,10 @@ private:
     void runCommand(const std::function<void()>& command);
     void setDocumentControlsEnabled(bool enabled);
     void onDocument(void (TChildForm::*operation)());
+    // Runs a member dialog and hands its value to the active class's document.
+    template <typename Dialog, typename Input>
+    void insertFromDialog(Dialog* tav::Dialogs::*dialog,
+                          void (tav::ClassDocument::*insert)(const Input&));
     void onSubWindowActivated(QMdiSubWindow* window);
     void onFunctionsTextEdited(const QString& text);
 

@@ -5,11 +5,9 @@
 #include <QTextDocument>
 #include <algorithm>
 
-#include "editor/text_pane.h"
-
 namespace tav {
 
-// What the two panes' parts of one insertion share.
+// What the two texts' parts of one insertion share.
 struct LinkedInsertion {
     // The entries an insertion appended to one list.
     struct AppendedEntries {
@@ -33,20 +31,20 @@ struct LinkedInsertion {
         }
     };
 
-    // One pane's part: its place in the pane's history, whether it is done, and whether the
-    // history still holds it (a load of the pane discards the history).
+    // One text's part: its place in the text's history, whether it is done, and whether the
+    // history still holds it (a load of the text discards the history).
     struct Part {
-        QPointer<TextPane> pane;
-        int before = 0;  // the pane's undo steps before the part
+        QPointer<QTextDocument> text;
+        int before = 0;  // the text's undo steps before the part
         int after = 0;   // and after it
         bool done = true;
         bool held = true;
 
         bool isLatest() const {
-            return held && done && pane && pane->document()->availableUndoSteps() == after;
+            return held && done && text && text->availableUndoSteps() == after;
         }
         bool isNext() const {
-            return held && !done && pane && pane->document()->availableUndoSteps() == before;
+            return held && !done && text && text->availableUndoSteps() == before;
         }
     };
 
@@ -54,7 +52,7 @@ struct LinkedInsertion {
     AppendedEntries functions;
     AppendedEntries data;
     std::function<void()> listsChanged;
-    bool following = false;  // the other pane is following an undo or redo
+    bool following = false;  // the other text is following an undo or redo
 
     void turned(int which, bool done) {
         parts[which].done = done;
@@ -62,7 +60,7 @@ struct LinkedInsertion {
         Part& other = parts[1 - which];
         if (done ? other.isNext() : other.isLatest()) {
             following = true;
-            done ? other.pane->redo() : other.pane->undo();
+            done ? other.text->redo() : other.text->undo();
             following = false;
         }
         if (other.done != done) return;
@@ -74,7 +72,7 @@ struct LinkedInsertion {
 
 namespace {
 
-// A pane's part in its history: the document calls it when it undoes or redoes the part.
+// A text's part in its history: the document calls it when it undoes or redoes the part.
 class PartUndoItem : public QAbstractUndoItem {
 public:
     PartUndoItem(std::shared_ptr<LinkedInsertion> insertion, int which)
@@ -90,14 +88,12 @@ private:
 
 }  // namespace
 
-ClassEditStep::ClassEditStep(TextPane& header, TextPane& source, EditedLists lists)
-    : insertion_(std::make_shared<LinkedInsertion>()),
-      header_(header.document()),
-      source_(source.document()) {
-    insertion_->parts[0].pane = &header;
-    insertion_->parts[1].pane = &source;
+ClassEditStep::ClassEditStep(QTextDocument& header, QTextDocument& source, EditedLists lists)
+    : insertion_(std::make_shared<LinkedInsertion>()), header_(&header), source_(&source) {
+    insertion_->parts[0].text = &header;
+    insertion_->parts[1].text = &source;
     for (LinkedInsertion::Part& part : insertion_->parts)
-        part.before = part.pane->document()->availableUndoSteps();
+        part.before = part.text->availableUndoSteps();
     insertion_->functions = {&lists.functions, lists.functions.size(), {}};
     insertion_->data = {&lists.data, lists.data.size(), {}};
     insertion_->listsChanged = std::move(lists.changed);
@@ -111,14 +107,14 @@ ClassEditStep::~ClassEditStep() {
         appended->at = std::min(appended->at, list.size());
         appended->entries.assign(list.begin() + static_cast<long>(appended->at), list.end());
     }
-    // Each part ends with its item, which makes it a step of the pane even where the insertion
+    // Each part ends with its item, which makes it a step of the text even where the insertion
     // wrote nothing in it.
     header_.document()->appendUndoItem(new PartUndoItem(insertion_, 0));
     source_.document()->appendUndoItem(new PartUndoItem(insertion_, 1));
     source_.endEditBlock();
     header_.endEditBlock();
     for (LinkedInsertion::Part& part : insertion_->parts)
-        part.after = part.pane->document()->availableUndoSteps();
+        part.after = part.text->availableUndoSteps();
 }
 
 }  // namespace tav

@@ -1,17 +1,17 @@
 #pragma once
-// One insertion the program makes in a class window (a new class's skeleton, a member) as one
-// undo step of the whole window. The insertion is a step of each pane's own history, so typing
-// stays per pane; undoing or redoing the insertion in one pane does the same in the other pane
-// when the insertion is that pane's latest step too, and then also takes back or puts back the
-// entries it added to the member lists. Otherwise the pane undoes or redoes its own part alone,
-// and the lists follow once both parts agree.
+// One insertion the program makes in a class (a new class's skeleton, a member) as one undo step
+// of the whole class. The rule that links the parts: the insertion is a step of each file text's
+// own history (so typing stays per text), and undoing or redoing it in one text does the same in
+// the other text when the insertion is that text's latest step too, and then also takes back or
+// puts back the entries it added to the member lists. Otherwise the text undoes or redoes its
+// own part alone, and the lists follow once both parts agree.
 #include <QTextCursor>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-class TextPane;
+class QTextDocument;
 
 namespace tav {
 
@@ -25,10 +25,10 @@ struct EditedLists {
 
 struct LinkedInsertion;
 
-// Every change to the panes and the lists inside its lifetime is the one insertion.
+// Every change to the two texts and the lists inside its lifetime is the one insertion.
 class ClassEditStep {
 public:
-    ClassEditStep(TextPane& header, TextPane& source, EditedLists lists);
+    ClassEditStep(QTextDocument& header, QTextDocument& source, EditedLists lists);
     ~ClassEditStep();
     ClassEditStep(const ClassEditStep&) = delete;
     ClassEditStep& operator=(const ClassEditStep&) = delete;

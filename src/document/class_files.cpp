@@ -6,7 +6,7 @@
 #include <QSaveFile>
 #include <string_view>
 
-#include "editor/text_pane.h"
+#include "document/document_text.h"
 #include "text/codec.h"
 
 namespace tav {
@@ -33,7 +33,7 @@ bool paneKeepsEveryCharacter(std::string_view utf8) {
 
 }  // namespace
 
-Status loadPaneFromFile(TextPane& pane, const QString& path, FileStamp* read) {
+Status loadTextFromFile(DocumentText& text, const QString& path, FileStamp* read) {
     const QString what = QStringLiteral("Cannot read");
     QFileInfo info(path);
     if (info.isDir()) {
@@ -62,15 +62,15 @@ Status loadPaneFromFile(TextPane& pane, const QString& path, FileStamp* read) {
     DecodedFile decoded = decodeFile(view);
     // One byte to one character keeps every byte of such a file.
     if (!paneKeepsEveryCharacter(decoded.text)) decoded = decodeFileAs(view, FileEncoding::Latin1);
-    pane.setWholeTextUtf8(std::move(decoded.text));
-    pane.encoding = decoded.encoding;
+    text.setWholeTextUtf8(std::move(decoded.text));
+    text.encoding = decoded.encoding;
     if (read) *read = FileStamp::of(path, bytes, modified);
     return Status::done();
 }
 
-Status writePaneToFile(const TextPane& pane, const QString& path, FileStamp* written) {
+Status writeTextToFile(const DocumentText& text, const QString& path, FileStamp* written) {
     const QString what = QStringLiteral("Cannot write");
-    const std::optional<std::string> bytes = encodeFile(pane.wholeTextUtf8(), pane.encoding);
+    const std::optional<std::string> bytes = encodeFile(text.wholeTextUtf8(), text.encoding);
     if (!bytes) {
         return failure(what, path,
                        QStringLiteral("the text holds characters that the file's 8-bit "
@@ -96,10 +96,10 @@ Status writePaneToFile(const TextPane& pane, const QString& path, FileStamp* wri
     return Status::done();
 }
 
-bool changedOnDisk(const TextPane& pane, const QString& path, const FileStamp& last) {
+bool changedOnDisk(const DocumentText& text, const QString& path, const FileStamp& last) {
     if (last.path == path) return changedSince(last);
     // Text the encoding cannot hold is never written: the save reports it.
-    const std::optional<std::string> bytes = encodeFile(pane.textUtf8(), pane.encoding);
+    const std::optional<std::string> bytes = encodeFile(text.textUtf8(), text.encoding);
     return bytes && holdsOtherThan(path, *bytes);
 }
 

@@ -1,30 +1,30 @@
 #pragma once
-// Reading a class file into a pane and writing a pane to a class file. Each write is atomic:
-// the file holds either its old or its whole new content, never a part.
+// Reading a class file into a file text and writing a file text to a class file. Each write is
+// atomic: the file holds either its old or its whole new content, never a part.
 #include <QString>
 
 #include "files/file_stamp.h"
 #include "files/status.h"
 
-class TextPane;
-
 namespace tav {
 
-// Fills pane with the file's text (CR LF, LF and CR all break a line) and remembers its
+class DocumentText;
+
+// Fills text with the file's text (CR LF, LF and CR all break a line) and remembers its
 // encoding. A UTF-8 file holding a character that the pane would take for a line break is read
 // one byte to one character, so that a save writes it back unchanged. Directories, pipes,
-// devices and files over 256 MiB are refused. On failure the pane is left empty and the message
+// devices and files over 256 MiB are refused. On failure the text is left empty and the message
 // names the file and the cause. `read`, when given, gets the stamp of what was read.
-Status loadPaneFromFile(TextPane& pane, const QString& path, FileStamp* read = nullptr);
+Status loadTextFromFile(DocumentText& text, const QString& path, FileStamp* read = nullptr);
 
-// Writes the pane's lines with CR LF, in the pane's encoding. The directory must exist.
+// Writes the text's lines with CR LF, in its encoding. The directory must exist.
 // `written`, when given, gets the stamp of what was written once the file is in place.
-Status writePaneToFile(const TextPane& pane, const QString& path, FileStamp* written = nullptr);
+Status writeTextToFile(const DocumentText& text, const QString& path, FileStamp* written = nullptr);
 
-// Whether a save of the pane to path would overwrite something that the window has not seen:
+// Whether a save of the text to path would overwrite something that the window has not seen:
 // `last` is what the window last read from or wrote to that path; with no stamp of that path
 // (a class never saved, or saved under another name), the file counts as changed when it holds
 // other bytes than the save would write.
-bool changedOnDisk(const TextPane& pane, const QString& path, const FileStamp& last);
+bool changedOnDisk(const DocumentText& text, const QString& path, const FileStamp& last);
 
 }  // namespace tav

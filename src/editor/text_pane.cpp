@@ -4,10 +4,8 @@
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QResizeEvent>
-#include <QStringEncoder>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <algorithm>
 
 #include "editor/cpp_highlighter.h"
 #include "editor/pane_layout.h"
@@ -25,10 +23,13 @@ QFont paneFont() {
 
 }  // namespace
 
-TextPane::TextPane(QWidget* parent) : QPlainTextEdit(parent) {
-    // Before anything else, so that every later setting reaches the pane's own layout.
-    layout_ = new PaneLayout(document());
-    document()->setDocumentLayout(layout_);
+TextPane::TextPane(QTextDocument* shown, QWidget* parent) : QPlainTextEdit(parent) {
+    if (!shown) shown = new QTextDocument(this);
+    // Before the pane takes the document, which must then have a plain-text layout already; the
+    // pane's own layout lays out only the lines it shows.
+    layout_ = new PaneLayout(shown);
+    shown->setDocumentLayout(layout_);
+    setDocument(shown);
     layout_->setPaintDevice(viewport());
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setWordWrapMode(QTextOption::NoWrap);
@@ -37,115 +38,16 @@ TextPane::TextPane(QWidget* parent) : QPlainTextEdit(parent) {
     setTabChangesFocus(false);
     setFocusPolicy(Qt::ClickFocus);  // not in the Tab chain: Tab types a tab
     setFont(paneFont());
-    // Every change of the text, typed, inserted, undone or loaded, makes the reading copy stale.
-    // Its memory stays for the next copy: giving back megabytes would cost a keystroke time
-    // that grows with the text.
-    connect(document(), &QTextDocument::contentsChange, this, [this] { readingCurrent_ = false; });
-    highlighter_ = new CppHighlighter(document());  // owned by the document
+    highlighter_ = new CppHighlighter(shown);  // owned by the document
 }
 
-std::size_t TextPane::count() const {
-    const QTextDocument* doc = document();
-    const int blocks = doc->blockCount();
-    return static_cast<std::size_t>(doc->lastBlock().length() <= 1 ? blocks - 1 : blocks);
-}
-
-QTextBlock TextPane::blockAt(std::size_t index) const {
-    return document()->findBlockByNumber(static_cast<int>(index));
-}
-
-std::string TextPane::line(std::size_t index) const {
-    if (index >= count()) throw std::out_of_range("line index past the end");
-    return blockAt(index).text().toStdString();
-}
-
-void TextPane::insert(std::size_t index, const std::string& text) {
-    const std::size_t lines = count();
-    if (index > lines) throw std::out_of_range("line index past the end");
-    if (index == lines) return append(text);
-    QTextCursor cursor(blockAt(index));
-    cursor.insertText(QString::fromStdString(text) + QLatin1Char('\n'));
-}
-
-void TextPane::append(const std::string& text) {
-    QTextCursor cursor(document());
-    cursor.movePosition(QTextCursor::End);
-    QString inserted = QString::fromStdString(text) + QLatin1Char('\n');
-    // A last line without its break gets one first, so the new text stays a line of its own.
-    if (document()->lastBlock().length() > 1) inserted.prepend(QLatin1Char('\n'));
-    cursor.insertText(inserted);
-}
-
-void TextPane::clear() {
-    if (document()->isEmpty()) return;
-    QTextCursor cursor(document());
-    cursor.select(QTextCursor::Document);
-    cursor.removeSelectedText();
-}
-
-void TextPane::forEachLine(const LineVisitor& visit) const {
-    if (readingCurrent_) {
-        // The lines of the reading copy; a final line break ends the last line.
-        const std::string_view text = reading_;
-        std::size_t start = 0;
-        while (start < text.size()) {
-            const std::size_t end = text.find('\n', start);
-            const std::size_t stop = end == std::string_view::npos ? text.size() : end;
-            if (!visit(text.substr(start, stop - start))) return;
-            start = stop + 1;
-        }
-        return;
-    }
-    // Block by block, so that a walk that stops early reads only what it passed.
-    const std::size_t lines = count();
-    std::string utf8;
-    QTextBlock block = document()->begin();
-    for (std::size_t i = 0; i < lines && block.isValid(); ++i, block = block.next()) {
-        const QString text = block.text();
-        utf8.resize(static_cast<std::size_t>(text.size()) * 3);
-        QStringEncoder encoder(QStringEncoder::Utf8);
-        char* end = encoder.appendToBuffer(utf8.data(), text);
-        utf8.resize(static_cast<std::size_t>(end - utf8.data()));
-        if (!visit(utf8)) return;
-    }
-}
-
-QString TextPane::wholeText() const {
-    // The raw text has U+2029 between blocks, and no block holds that character itself.
-    QString text = document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return text;
-}
-
-const std::string& TextPane::textUtf8() const {
-    if (!readingCurrent_) {
-        reading_ = wholeText().toStdString();
-        readingCurrent_ = true;
-    }
-    return reading_;
-}
-
-void TextPane::setWholeText(const QString& text) {
-    setPlainText(text);
+void TextPane::textReplaced(const QString& text) {
     highlighter_->takeStatesFrom(text);
-}
-
-void TextPane::setWholeTextUtf8(std::string text) {
-    setWholeText(QString::fromStdString(text));
-    adoptReadingCopy(std::move(text));
-}
-
-void TextPane::adoptReadingCopy(std::string text) {
-    // The document breaks lines at more characters than '\n' (U+2029 and the frame marks); a
-    // text holding one of those is not the pane's text line for line.
-    const auto breaks = std::count(text.begin(), text.end(), '\n');
-    if (document()->blockCount() != breaks + 1) return;
-    reading_ = std::move(text);
-    readingCurrent_ = true;
+    moveCursor(QTextCursor::Start);
 }
 
 void TextPane::select(const tav::TextPosition& found) {
-    const QTextBlock block = blockAt(found.line);
+    const QTextBlock block = document()->findBlockByNumber(static_cast<int>(found.line));
     const QString text = block.text();
     // The position counts characters; the line counts UTF-16 units, two for a character outside
     // the Basic Multilingual Plane.

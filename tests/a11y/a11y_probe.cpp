@@ -39,9 +39,9 @@
 #include <string>
 
 #include "app/app_windows.h"
-#include "document/child_form.h"
 #include "editor/text_pane.h"
 #include "platform/scripted_platform.h"
+#include "window/child_form.h"
 
 namespace {
 
@@ -144,7 +144,7 @@ int main(int argc, char* argv[]) {
         } else {
             platform.openFiles.push_back(headerPath);
             TChildForm* document = mainForm->createDocument();
-            document->OpenClass();
+            if (document->OpenClass()) mainForm->opened(*document);
             document->showMaximized();
             lowerPane = document->SourceMemo;
         }
@@ -202,7 +202,7 @@ int main(int argc, char* argv[]) {
 
     const int result = QApplication::exec();
     if (mainForm) {
-        for (TChildForm* document : mainForm->documents()) document->Modified = false;
+        for (TChildForm* document : mainForm->documents()) document->document().setModified(false);
         // The windows are not torn down: the measurement is over.
     }
     std::fflush(stdout);

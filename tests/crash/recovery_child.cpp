@@ -17,10 +17,10 @@
 
 #include "app/app_windows.h"
 #include "dialogs/new_class_dlg.h"
-#include "document/child_form.h"
 #include "document/class_files.h"
 #include "editor/text_pane.h"
 #include "platform/scripted_platform.h"
+#include "window/child_form.h"
 
 namespace {
 
@@ -39,9 +39,9 @@ void type(TextPane& pane, const QString& text) {
 }
 
 bool writeExpected(const TChildForm& doc, const QString& dir) {
-    const QString base = QDir(dir).filePath(doc.ClassName);
-    return tav::writePaneToFile(*doc.HeaderMemo, base + QStringLiteral(".h")).ok() &&
-           tav::writePaneToFile(*doc.SourceMemo, base + QStringLiteral(".cpp")).ok();
+    const QString base = QDir(dir).filePath(doc.document().ClassName());
+    return tav::writeTextToFile(doc.document().header(), base + QStringLiteral(".h")).ok() &&
+           tav::writeTextToFile(doc.document().source(), base + QStringLiteral(".cpp")).ok();
 }
 
 }  // namespace

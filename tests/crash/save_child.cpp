@@ -18,7 +18,7 @@
 
 #include "crash_texts.h"
 #include "document/class_files.h"
-#include "editor/text_pane.h"
+#include "document/document_text.h"
 
 namespace {
 
@@ -28,13 +28,14 @@ void say(const std::string& text) {
     }
 }
 
-[[noreturn]] void saveForever(const TextPane (&headers)[2], const TextPane (&sources)[2],
-                              const QString& headerPath, const QString& sourcePath, int version) {
+[[noreturn]] void saveForever(const tav::DocumentText (&headers)[2],
+                              const tav::DocumentText (&sources)[2], const QString& headerPath,
+                              const QString& sourcePath, int version) {
     say("worker " + std::to_string(::getpid()) + "\n");
     for (;; version = 1 - version) {
         say("b");
-        const auto write = [](const TextPane& pane, const QString& path) {
-            const tav::Status written = tav::writePaneToFile(pane, path);
+        const auto write = [](const tav::DocumentText& text, const QString& path) {
+            const tav::Status written = tav::writeTextToFile(text, path);
             if (written.ok()) return;
             std::fprintf(stderr, "%s\n", qPrintable(written.message()));
             ::_exit(1);
@@ -59,8 +60,8 @@ int main(int argc, char* argv[]) {
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     const QString headerPath = dir.filePath(tav::crash::kHeaderName);
     const QString sourcePath = dir.filePath(tav::crash::kSourceName);
-    TextPane headers[2];
-    TextPane sources[2];
+    tav::DocumentText headers[2];
+    tav::DocumentText sources[2];
     for (int version = 0; version < 2; ++version) {
         headers[version].setWholeText(tav::crash::headerText(version));
         sources[version].setWholeText(tav::crash::sourceText(version));

@@ -15,14 +15,14 @@
 
 #include "app/tav_main_form.h"
 #include "dialogs_test_support.h"
-#include "document/child_form.h"
 #include "editor/text_pane.h"
+#include "window/child_form.h"
 
 namespace tav::testing {
 
-inline std::vector<std::string> paneLines(const TextPane& pane) {
+inline std::vector<std::string> paneLines(const LineList& text) {
     std::vector<std::string> lines;
-    for (std::size_t i = 0; i < pane.count(); ++i) lines.push_back(pane.line(i));
+    for (std::size_t i = 0; i < text.count(); ++i) lines.push_back(text.line(i));
     return lines;
 }
 
@@ -37,7 +37,7 @@ protected:
 
     void TearDown() override {
         // Nothing may ask questions while the test's windows go away.
-        for (TChildForm* document : main->documents()) document->Modified = false;
+        for (TChildForm* document : main->documents()) document->document().setModified(false);
         WindowsTest::TearDown();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

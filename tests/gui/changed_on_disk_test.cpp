@@ -102,8 +102,8 @@ protected:
                 ASSERT_TRUE(putFile(source, kOnDisk));
                 break;
             case OnDisk::PutSame:
-                ASSERT_TRUE(putFile(header, *paneBytes(*doc.HeaderMemo)));
-                ASSERT_TRUE(putFile(source, *paneBytes(*doc.SourceMemo)));
+                ASSERT_TRUE(putFile(header, *paneBytes(doc.document().header())));
+                ASSERT_TRUE(putFile(source, *paneBytes(doc.document().source())));
                 break;
         }
     }
@@ -117,14 +117,14 @@ TEST_F(ChangedOnDisk, AsksBeforeOverwritingAndNoWritesNeitherFile) {
         main->show();
         TChildForm* doc = documentFrom(c.origin, caseDir);
         ASSERT_NE(doc, nullptr) << c.what;
-        const QString header = doc->ClassDir + "Point.h";
-        const QString source = doc->ClassDir + "Point.cpp";
+        const QString header = doc->document().ClassDir() + "Point.h";
+        const QString source = doc->document().ClassDir() + "Point.cpp";
         change(c.onDisk, *doc, header, source);
         const std::optional<QByteArray> headerBefore = fileBytes(header);
         const std::optional<QByteArray> sourceBefore = fileBytes(source);
         const DocumentState before = DocumentState::of(*doc);
-        const std::optional<QByteArray> headerPane = paneBytes(*doc->HeaderMemo);
-        const std::optional<QByteArray> sourcePane = paneBytes(*doc->SourceMemo);
+        const std::optional<QByteArray> headerPane = paneBytes(doc->document().header());
+        const std::optional<QByteArray> sourcePane = paneBytes(doc->document().source());
         platform.messages.clear();
         platform.answers.clear();
         if (c.start == Start::Exit) platform.answers.push_back(MessageAnswer::Yes);
@@ -185,7 +185,7 @@ TEST_F(ChangedOnDisk, AsksBeforeOverwritingAndNoWritesNeitherFile) {
             EXPECT_TRUE(main->isVisible()) << c.what;
         }
         for (TChildForm* open : main->documents()) {
-            open->Modified = false;
+            open->document().setModified(false);
             open->close();
         }
         settle();
@@ -196,7 +196,7 @@ TEST_F(ChangedOnDisk, AsksBeforeOverwritingAndNoWritesNeitherFile) {
 TEST_F(ChangedOnDisk, AfterAnOverwriteTheNextSaveAsksNothing) {
     TChildForm* doc = newClass("Point");
     ASSERT_TRUE(doc->SaveClass());
-    const QString header = doc->ClassDir + "Point.h";
+    const QString header = doc->document().ClassDir() + "Point.h";
     ASSERT_TRUE(putFile(header, kElsewhere));
     platform.messages.clear();
     platform.answers = {MessageAnswer::Yes};
@@ -205,7 +205,7 @@ TEST_F(ChangedOnDisk, AfterAnOverwriteTheNextSaveAsksNothing) {
     doc->HeaderMemo->appendPlainText("// more");
     ASSERT_TRUE(doc->SaveClass());
     EXPECT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(fileBytes(header), paneBytes(*doc->HeaderMemo));
+    EXPECT_EQ(fileBytes(header), paneBytes(doc->document().header()));
 }
 
 }  // namespace

@@ -41,8 +41,8 @@ const QByteArray kNewClassHeader =
 TEST_F(ClassFiles, SaveWritesTheExactFilesAndConfirmsOnlyTheFirstTime) {
     TChildForm* doc = newClass("TNewClass");
     ASSERT_TRUE(doc->SaveClass());
-    const QString h = doc->ClassDir + "TNewClass.h";
-    const QString s = doc->ClassDir + "TNewClass.cpp";
+    const QString h = doc->document().ClassDir() + "TNewClass.h";
+    const QString s = doc->document().ClassDir() + "TNewClass.cpp";
     EXPECT_EQ(readBytes(h), kNewClassHeader);
     VectorLineList source;
     std::vector<std::string> functions;
@@ -52,8 +52,8 @@ TEST_F(ClassFiles, SaveWritesTheExactFilesAndConfirmsOnlyTheFirstTime) {
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(messageText(0), "Class saved as " + h + " and " + s);
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::None);
-    EXPECT_FALSE(doc->Modified);
-    EXPECT_FALSE(doc->FirstSave);
+    EXPECT_FALSE(doc->document().Modified());
+    EXPECT_FALSE(doc->document().FirstSave());
     EXPECT_FALSE(main->Save->isEnabled());
     EXPECT_FALSE(main->SaveBitBtn->isEnabled());
 
@@ -66,8 +66,8 @@ TEST_F(ClassFiles, SaveWritesTheExactFilesAndConfirmsOnlyTheFirstTime) {
 TEST_F(ClassFiles, VirtualBaseClassWritesAnEmptySource) {
     TChildForm* doc = newClass("Shape", false);
     ASSERT_TRUE(doc->SaveClass());
-    EXPECT_EQ(readBytes(doc->ClassDir + "Shape.cpp"), QByteArray());
-    EXPECT_EQ(readBytes(doc->ClassDir + "Shape.h").count("\r\n"), 20);
+    EXPECT_EQ(readBytes(doc->document().ClassDir() + "Shape.cpp"), QByteArray());
+    EXPECT_EQ(readBytes(doc->document().ClassDir() + "Shape.h").count("\r\n"), 20);
 }
 
 TEST_F(ClassFiles, SaveAndSaveAsWithoutAClassWriteNothing) {
@@ -110,10 +110,10 @@ TEST_F(ClassFiles, SaveAsWritesCopiesAndChangesNothingOfTheDocument) {
     EXPECT_EQ(platform.saveFilters.front(), "C++ Source (*.cpp;*.h)|*.cpp;*.h");
     EXPECT_FALSE(QFileInfo::exists(d + "proj.h"));  // a dotted directory never cuts the path
     EXPECT_EQ(doc->windowTitle(), caption);
-    EXPECT_TRUE(doc->Modified);
-    EXPECT_TRUE(doc->FirstSave);
+    EXPECT_TRUE(doc->document().Modified());
+    EXPECT_TRUE(doc->document().FirstSave());
     EXPECT_TRUE(main->Save->isEnabled());
-    EXPECT_FALSE(QFileInfo::exists(doc->ClassDir + "Point.h"));
+    EXPECT_FALSE(QFileInfo::exists(doc->document().ClassDir() + "Point.h"));
 }
 
 TEST_F(ClassFiles, SaveAsCancelledWritesNothing) {
@@ -160,15 +160,15 @@ TEST_F(OpenClass, EitherFileOfAPairOpensBoth) {
          {base + "Shape.h", base + "Shape.cpp", base + "Shape.x", base + "Shape"}) {
         TChildForm* doc = open(chosen);
         ASSERT_NE(doc, nullptr);
-        EXPECT_EQ(doc->ClassName, "Shape") << chosen.toStdString();
-        EXPECT_EQ(doc->ClassDir, base);
+        EXPECT_EQ(doc->document().ClassName(), "Shape") << chosen.toStdString();
+        EXPECT_EQ(doc->document().ClassDir(), base);
         EXPECT_EQ(doc->windowTitle(), base + "Shape");
-        EXPECT_EQ(doc->HeaderMemo->line(1), "class Shape");
-        EXPECT_EQ(doc->FunctionList,
+        EXPECT_EQ(doc->document().header().line(1), "class Shape");
+        EXPECT_EQ(doc->document().FunctionList(),
                   (std::vector<std::string>{"Shape::Shape()", "void Shape::Draw(int x)",
                                             "bool operator== (Shape& a, Shape& b)"}));
-        EXPECT_TRUE(doc->Modified);
-        EXPECT_TRUE(doc->FirstSave);
+        EXPECT_TRUE(doc->document().Modified());
+        EXPECT_TRUE(doc->document().FirstSave());
     }
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(platform.openFilters.front(), "C++ Source (*.cpp;*.h)|*.cpp;*.h|Any File (*.*)|*.*");
@@ -183,8 +183,8 @@ TEST_F(OpenClass, CancelledChooserLeavesAnEmptyWindow) {
     ASSERT_EQ(main->documents().size(), 1);
     TChildForm* doc = main->documents().front();
     EXPECT_EQ(doc->windowTitle(), "ChildForm");
-    EXPECT_EQ(doc->ClassName, "tav_noclass");
-    EXPECT_FALSE(doc->Modified);
+    EXPECT_EQ(doc->document().ClassName(), "tav_noclass");
+    EXPECT_FALSE(doc->document().Modified());
     EXPECT_FALSE(main->isControlEnabled("SaveAs"));
 }
 
@@ -196,8 +196,8 @@ TEST_F(OpenClass, HeaderWithoutClassAndSourceWithoutFunctionsWarnButKeepTheText)
     EXPECT_EQ(messageText(0), "Header read error");
     EXPECT_EQ(messageText(1), "Source read error");
     EXPECT_EQ(platform.messages[1].icon, MessageIcon::Warning);
-    EXPECT_EQ(doc->HeaderMemo->line(0), "struct Plain {};");
-    EXPECT_EQ(doc->SourceMemo->line(0), "// nothing here");
+    EXPECT_EQ(doc->document().header().line(0), "struct Plain {};");
+    EXPECT_EQ(doc->document().source().line(0), "// nothing here");
     EXPECT_EQ(doc->windowTitle(), "ChildForm");
     EXPECT_TRUE(main->isControlEnabled("Data"));
     EXPECT_FALSE(doc->SaveClass());
@@ -209,8 +209,8 @@ TEST_F(OpenClass, UnreadableHeaderStopsBeforeTheSource) {
     TChildForm* doc = open(base + "Lonely.cpp");
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_TRUE(messageText(0).contains(base + "Lonely.h")) << messageText(0).toStdString();
-    EXPECT_EQ(doc->SourceMemo->count(), 0u);
-    EXPECT_EQ(doc->HeaderMemo->count(), 0u);
+    EXPECT_EQ(doc->document().source().count(), 0u);
+    EXPECT_EQ(doc->document().header().count(), 0u);
     EXPECT_FALSE(main->isControlEnabled("Data"));
     EXPECT_EQ(main->documents().size(), 1);  // the window stays open
 }
@@ -227,12 +227,12 @@ TEST_F(OpenClass, OpenedFilesSaveBackByteForByte) {
         writeBytes(base + "Keep.h", text);
         writeBytes(base + "Keep.cpp", text);
         TChildForm* doc = open(base + "Keep.h");
-        doc->ClassName = "Keep";
-        doc->ClassDir = base;
+        doc->document().setClassName("Keep");
+        doc->document().setClassDir(base);
         ASSERT_TRUE(doc->SaveClass()) << messageText(platform.messages.size() - 1).toStdString();
         EXPECT_EQ(readBytes(base + "Keep.h"), text);
         EXPECT_EQ(readBytes(base + "Keep.cpp"), text);
-        doc->Modified = false;
+        doc->document().setModified(false);
         doc->close();
         settle();
     }
@@ -240,11 +240,11 @@ TEST_F(OpenClass, OpenedFilesSaveBackByteForByte) {
 
 TEST_F(OpenClass, FailedWritesNameTheFileAndKeepTheState) {
     TChildForm* doc = newClass("Point");
-    doc->ClassDir = QDir::toNativeSeparators(dir.path() + "/missing/");
+    doc->document().setClassDir(QDir::toNativeSeparators(dir.path() + "/missing/"));
     ASSERT_FALSE(doc->SaveClass());
     EXPECT_TRUE(messageText(0).contains("Point.h")) << messageText(0).toStdString();
-    EXPECT_TRUE(doc->Modified);
-    EXPECT_TRUE(doc->FirstSave);
+    EXPECT_TRUE(doc->document().Modified());
+    EXPECT_TRUE(doc->document().FirstSave());
     EXPECT_TRUE(main->Save->isEnabled());
 
     // A directory where the source file should be: the header is written, the source is not.
@@ -253,9 +253,9 @@ TEST_F(OpenClass, FailedWritesNameTheFileAndKeepTheState) {
     platform.messages.clear();
     ASSERT_FALSE(other->SaveClass());
     EXPECT_TRUE(messageText(0).contains("Blocked.cpp"));
-    EXPECT_TRUE(other->Modified);
-    EXPECT_TRUE(other->FirstSave);
-    EXPECT_TRUE(QFileInfo(other->ClassDir + "Blocked.cpp").isDir());
+    EXPECT_TRUE(other->document().Modified());
+    EXPECT_TRUE(other->document().FirstSave());
+    EXPECT_TRUE(QFileInfo(other->document().ClassDir() + "Blocked.cpp").isDir());
 
     // A failed save at the close question keeps the window.
     platform.answers = {MessageAnswer::Yes};
@@ -308,13 +308,13 @@ TEST_F(OpenClass, AnEntryNotInTheSourceReportsAndChangesNothing) {
     TChildForm* doc = newClass("Shape", false);  // its entry stands only in the header
     doc->FormActivate();
     ASSERT_EQ(main->FunctionsCombo->count(), 1);
-    const QString before = doc->SourceMemo->wholeText();
+    const QString before = doc->document().source().wholeText();
     main->FunctionsCombo->setCurrentIndex(0);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(messageText(0), "Function not found in source");
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Error);
     EXPECT_EQ(platform.messages[0].owner, doc);
-    EXPECT_EQ(doc->SourceMemo->wholeText(), before);
+    EXPECT_EQ(doc->document().source().wholeText(), before);
 }
 
 TEST_F(OpenClass, BoxesRefillOnActivationClickAndFocusButNotOnAdding) {
@@ -330,7 +330,7 @@ TEST_F(OpenClass, BoxesRefillOnActivationClickAndFocusButNotOnAdding) {
     main->MdiArea->setActiveSubWindow(second);
     EXPECT_EQ(main->FunctionsCombo->itemText(0), "Two::Two()");
     EXPECT_EQ(main->DataCombo->count(), 0);
-    second->FunctionList.push_back("Two::Extra()");
+    second->document().AddCopyConstructor();
     main->FunctionsComboEnter();
     EXPECT_EQ(main->FunctionsCombo->count(), 3);
     EXPECT_EQ(main->FunctionsCombo->currentIndex(), -1);
@@ -359,11 +359,12 @@ TEST_F(OpenClass, FocusOnTheFunctionListRefillsIt) {
     TChildForm* doc = newClass("Focused");
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
-    doc->FunctionList.push_back("Focused::Late()");
+    doc->document().AddCopyConstructor();
     doc->SourceMemo->setFocus();
     main->FunctionsCombo->setFocus();
     EXPECT_EQ(main->FunctionsCombo->count(), 3);
-    EXPECT_EQ(main->FunctionsCombo->itemText(2), "Focused::Late()");
+    EXPECT_EQ(main->FunctionsCombo->itemText(2),
+              QString::fromStdString(doc->document().FunctionList().back()));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "app_fixture.h"
 #include "counting_highlighter.h"
 #include "editor/cpp_highlighter.h"
+#include "pane_with_text.h"
 
 namespace tav::testing {
 namespace {
@@ -127,10 +128,10 @@ TEST(Highlighter, AttachingToAFilledDocumentColoursItAtOnceWithoutAChange) {
 }
 
 TEST(Highlighter, LargePaneKeepsItsTextAndChangeState) {
-    TextPane pane;
+    PaneWithText pane;
     const QString text = repeated(50000, "/* c */ int f(char c = '\\n') { return \"s\\t\"[0]; }") +
                          QChar(0x00a0) + QLatin1Char('\t');
-    pane.setWholeText(text);
+    pane.text.setWholeText(text);
     QApplication::processEvents();
     QSignalSpy typed(&pane, &QPlainTextEdit::textChanged);
     const int undoSteps = pane.document()->availableUndoSteps();
@@ -140,7 +141,7 @@ TEST(Highlighter, LargePaneKeepsItsTextAndChangeState) {
     EXPECT_EQ(roleOf(*pane.document(), 49999, "return"), Role::Keyword);
     EXPECT_EQ(typed.count(), 0);
     EXPECT_EQ(pane.document()->availableUndoSteps(), undoSteps);
-    EXPECT_EQ(pane.wholeText(), text);
+    EXPECT_EQ(pane.text.wholeText(), text);
 }
 
 using HighlightedClassWindow = AppFixture;
@@ -148,16 +149,16 @@ using HighlightedClassWindow = AppFixture;
 TEST_F(HighlightedClassWindow, ColouringLeavesAnUnchangedDocumentUnchanged) {
     TChildForm* document = newClass("TColoured");
     ASSERT_NE(document, nullptr);
-    document->SourceMemo->setWholeText(repeated(50000, "int TColoured::f() { return 1; }"));
+    document->document().source().setWholeText(repeated(50000, "int TColoured::f() { return 1; }"));
     QApplication::processEvents();
-    document->Modified = false;  // as right after a save
+    document->document().setModified(false);  // as right after a save
     main->setSaveControlsEnabled(false);
     for (TextPane* pane : {document->HeaderMemo, document->SourceMemo})
         pane->document()->findChild<CppHighlighter*>()->rehighlightQuietly();
     QApplication::processEvents();
-    EXPECT_FALSE(document->Modified);
+    EXPECT_FALSE(document->document().Modified());
     EXPECT_FALSE(main->Save->isEnabled());
-    const std::vector<std::string> header = paneLines(*document->HeaderMemo);
+    const std::vector<std::string> header = paneLines(document->document().header());
     const auto guard = std::find(header.begin(), header.end(), "#ifndef TCOLOURED_H");
     ASSERT_NE(guard, header.end());
     EXPECT_EQ(roleOf(*document->HeaderMemo->document(), int(guard - header.begin()), "#ifndef"),

@@ -10,6 +10,7 @@
 #include "app_fixture.h"
 #include "counting_highlighter.h"
 #include "editor/cpp_highlighter.h"
+#include "pane_with_text.h"
 
 namespace tav::testing {
 namespace {
@@ -43,8 +44,8 @@ std::optional<std::pair<int, int>> documentFind(const QTextDocument& document,
 
 // Where the function navigation finds text in the pane (the search over its reading copy, then
 // the pane's selection of what it found).
-std::optional<std::pair<int, int>> paneFind(TextPane& pane, const QString& text) {
-    const std::optional<TextPosition> found = findInLines(pane, text.toStdString());
+std::optional<std::pair<int, int>> paneFind(PaneWithText& pane, const QString& text) {
+    const std::optional<TextPosition> found = findInLines(pane.text, text.toStdString());
     if (!found) return std::nullopt;
     pane.select(*found);
     return std::pair{pane.textCursor().selectionStart(), pane.textCursor().selectionEnd()};
@@ -53,14 +54,14 @@ std::optional<std::pair<int, int>> paneFind(TextPane& pane, const QString& text)
 // ---- Reading and searching ---------------------------------------------------------------------
 
 TEST(PaneReading, FindsWhatTheDocumentFindsWithWideCharactersBefore) {
-    TextPane pane;
+    PaneWithText pane;
     const QString text = QString::fromUtf8(
         "// \u00e9t\u00e9 \xF0\x9D\x84\x9E clef\n\nint Foo::f() {}\n\u00e9 Foo::g()\nFoo::f()");
     for (const bool loaded : {true, false}) {
         if (loaded)
-            pane.setWholeTextUtf8(text.toStdString());
+            pane.text.setWholeTextUtf8(text.toStdString());
         else
-            pane.setWholeText(text);
+            pane.text.setWholeText(text);
         for (const char* wanted : {"Foo::f()", "Foo::g()", "clef", "\u00e9t", "//"}) {
             const QString needle = QString::fromUtf8(wanted);
             EXPECT_EQ(paneFind(pane, needle), documentFind(*pane.document(), needle)) << wanted;
@@ -70,23 +71,23 @@ TEST(PaneReading, FindsWhatTheDocumentFindsWithWideCharactersBefore) {
 
 TEST(PaneReading, FindsWhatTheDocumentFindsAfterManyLinesOfWideCharacters) {
     // Long enough for the counting of the lines above the found one to take its widest steps.
-    TextPane pane;
+    PaneWithText pane;
     const QString line = QString::fromUtf8("\u00e9\xF0\x9D\x84\x9E ab \u20ac");
-    pane.setWholeTextUtf8(
+    pane.text.setWholeTextUtf8(
         (lines(997, line) + QString::fromUtf8("\n\u00e9 Foo::f()\nFoo::g()")).toStdString());
     for (const char* wanted : {"Foo::f()", "Foo::g()", "ab \u20ac"}) {
         const QString needle = QString::fromUtf8(wanted);
         EXPECT_EQ(paneFind(pane, needle), documentFind(*pane.document(), needle)) << wanted;
     }
-    const std::optional<TextPosition> found = findInLines(pane, "Foo::f()");
+    const std::optional<TextPosition> found = findInLines(pane.text, "Foo::f()");
     ASSERT_TRUE(found.has_value());
     EXPECT_EQ(found->line, 997u);
     EXPECT_EQ(found->offset, 997u * (7 + 2) + 2);  // 7 characters and CR LF a line, then "é "
 }
 
 TEST(PaneReading, ATextAcrossALineBreakOrEmptyIsNotFound) {
-    TextPane pane;
-    pane.setWholeTextUtf8("abc\ndef\n");
+    PaneWithText pane;
+    pane.text.setWholeTextUtf8("abc\ndef\n");
     EXPECT_FALSE(paneFind(pane, "c\nd").has_value());
     EXPECT_FALSE(paneFind(pane, QString(QChar::ParagraphSeparator)).has_value());
     EXPECT_FALSE(paneFind(pane, QString()).has_value());
@@ -95,36 +96,37 @@ TEST(PaneReading, ATextAcrossALineBreakOrEmptyIsNotFound) {
 }
 
 TEST(PaneReading, AnEditMakesTheReadingCopyFollowTheText) {
-    TextPane pane;
-    pane.setWholeTextUtf8("one\ntwo\nneedle\n");
+    PaneWithText pane;
+    pane.text.setWholeTextUtf8("one\ntwo\nneedle\n");
     EXPECT_EQ(paneFind(pane, "needle"), std::pair(8, 14));
-    EXPECT_EQ(pane.textUtf8(), "one\ntwo\nneedle\n");
+    EXPECT_EQ(pane.text.textUtf8(), "one\ntwo\nneedle\n");
 
     QTextCursor cursor(pane.document());
     cursor.insertText("needle ");
     EXPECT_EQ(paneFind(pane, "needle"), std::pair(0, 6));
-    EXPECT_EQ(pane.textUtf8(), "needle one\ntwo\nneedle\n");
+    EXPECT_EQ(pane.text.textUtf8(), "needle one\ntwo\nneedle\n");
     pane.document()->undo();
     EXPECT_EQ(paneFind(pane, "needle"), std::pair(8, 14));
 }
 
 TEST(PaneReading, WalksTheSameLinesWithAndWithoutAReadingCopy) {
     for (const char* text : {"a\nb\n", "a\n\n", "", "\n", "x", "a\n\u00e9\tb\nlast"}) {
-        TextPane pane;
-        pane.setWholeTextUtf8(text);
+        PaneWithText pane;
+        pane.text.setWholeTextUtf8(text);
         std::vector<std::string> byIndex;
-        for (std::size_t i = 0; i < pane.count(); ++i) byIndex.push_back(pane.line(i));
+        for (std::size_t i = 0; i < pane.text.count(); ++i) byIndex.push_back(pane.text.line(i));
         std::vector<std::string> walked;
-        pane.forEachLine([&](std::string_view line) {
+        pane.text.forEachLine([&](std::string_view line) {
             walked.emplace_back(line);
             return true;
         });
         EXPECT_EQ(walked, byIndex) << "reading copy: " << text;
 
-        pane.insert(0, "first");  // a change: lines are read block by block until the next copy
+        pane.text.insert(0,
+                         "first");  // a change: lines are read block by block until the next copy
         byIndex.insert(byIndex.begin(), "first");
         walked.clear();
-        pane.forEachLine([&](std::string_view line) {
+        pane.text.forEachLine([&](std::string_view line) {
             walked.emplace_back(line);
             return walked.size() < 2;  // stops after the second line
         });
@@ -191,9 +193,9 @@ TEST(VisibleColouring, AnEditFarAboveIsCarriedDownWhenTheLinesAreShown) {
 }
 
 TEST(VisibleColouring, APaneColoursTheLinesItPaints) {
-    TextPane pane;
+    PaneWithText pane;
     pane.resize(400, 200);
-    pane.setWholeText("/*\n" + lines(20000, "int x;") + "\n*/\n" + lines(100, "int y;"));
+    pane.text.setWholeText("/*\n" + lines(20000, "int x;") + "\n*/\n" + lines(100, "int y;"));
     pane.show();
     QApplication::processEvents();
     EXPECT_EQ(roleAt(*pane.document(), 1, 0), Role::Comment);
@@ -209,7 +211,7 @@ TEST(VisibleColouring, APaneColoursTheLinesItPaints) {
 
 TEST(PaneLayout, LinesTakeTheToolkitsGeometry) {
     const QString text = "short\n" + QString(300, QLatin1Char('w')) + "\n\tindented\n";
-    TextPane pane;
+    PaneWithText pane;
     QPlainTextEdit plain;
     plain.setLineWrapMode(QPlainTextEdit::NoWrap);
     plain.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -233,9 +235,9 @@ TEST(PaneLayout, LinesTakeTheToolkitsGeometry) {
 }
 
 TEST(PaneLayout, ANarrowerWidestLineKeepsTheWidthAndAWidthChangeKeepsTheLines) {
-    TextPane pane;
+    PaneWithText pane;
     pane.resize(300, 200);
-    pane.setWholeText(lines(2000, "int value = 1;") + "\n" + QString(200, QLatin1Char('w')));
+    pane.text.setWholeText(lines(2000, "int value = 1;") + "\n" + QString(200, QLatin1Char('w')));
     pane.show();
     pane.verticalScrollBar()->setValue(pane.verticalScrollBar()->maximum());
     QApplication::processEvents();

@@ -81,25 +81,26 @@ TEST_F(MainWindow, NewWithCancelLeavesNoWindowAndAsksNothing) {
 TEST_F(MainWindow, NewClassFillsThePanesListsCaptionAndControls) {
     TChildForm* doc = newClass("TNewClass");
     ASSERT_NE(doc, nullptr);
-    EXPECT_EQ(paneLines(*doc->HeaderMemo), expectedNormalHeader("TNewClass"));
-    EXPECT_EQ(doc->SourceMemo->count(), 30u);
-    EXPECT_EQ(doc->SourceMemo->line(14), "TNewClass::TNewClass()");
-    EXPECT_EQ(doc->FunctionList,
+    EXPECT_EQ(paneLines(doc->document().header()), expectedNormalHeader("TNewClass"));
+    EXPECT_EQ(doc->document().source().count(), 30u);
+    EXPECT_EQ(doc->document().source().line(14), "TNewClass::TNewClass()");
+    EXPECT_EQ(doc->document().FunctionList(),
               (std::vector<std::string>{"TNewClass::TNewClass()", "TNewClass::~TNewClass()"}));
-    EXPECT_TRUE(doc->DataList.empty());
-    EXPECT_EQ(doc->ClassDir, QDir::toNativeSeparators(dir.path()) + QDir::separator());
-    EXPECT_EQ(doc->windowTitle(), doc->ClassDir + "TNewClass");
-    EXPECT_TRUE(doc->Modified);
-    EXPECT_TRUE(doc->FirstSave);
+    EXPECT_TRUE(doc->document().DataList().empty());
+    EXPECT_EQ(doc->document().ClassDir(), QDir::toNativeSeparators(dir.path()) + QDir::separator());
+    EXPECT_EQ(doc->windowTitle(), doc->document().ClassDir() + "TNewClass");
+    EXPECT_TRUE(doc->document().Modified());
+    EXPECT_TRUE(doc->document().FirstSave());
     EXPECT_EQ(enabledOf(*main), kTen);
 }
 
 TEST_F(MainWindow, VirtualBaseClassLeavesTheSourceEmpty) {
     TChildForm* doc = newClass("Shape", false);
-    EXPECT_EQ(doc->HeaderMemo->count(), 20u);
-    EXPECT_EQ(doc->HeaderMemo->line(15), "Shape() {;}");
-    EXPECT_EQ(doc->SourceMemo->count(), 0u);
-    EXPECT_EQ(doc->FunctionList, std::vector<std::string>{"virtual Shape::Shape() {;}"});
+    EXPECT_EQ(doc->document().header().count(), 20u);
+    EXPECT_EQ(doc->document().header().line(15), "Shape() {;}");
+    EXPECT_EQ(doc->document().source().count(), 0u);
+    EXPECT_EQ(doc->document().FunctionList(),
+              std::vector<std::string>{"virtual Shape::Shape() {;}"});
 }
 
 TEST_F(MainWindow, NewClassDialogKeepsItsValuesForTheNextNew) {
@@ -107,8 +108,8 @@ TEST_F(MainWindow, NewClassDialogKeepsItsValuesForTheNextNew) {
     platform.modalScripts.push_back([](QDialog*) { return ModalOk; });
     main->New1Click();
     TChildForm* second = main->activeDocument();
-    EXPECT_EQ(second->ClassName, "Point");
-    EXPECT_EQ(second->SourceMemo->count(), 0u);  // still a virtual base class
+    EXPECT_EQ(second->document().ClassName(), "Point");
+    EXPECT_EQ(second->document().source().count(), 0u);  // still a virtual base class
     EXPECT_EQ(main->MdiArea->subWindowList().size(), 2);
 }
 
@@ -116,7 +117,7 @@ TEST_F(MainWindow, MouseOverTheEmptyWorkspaceDisablesTheTenOnlyWithoutWindows) {
     TChildForm* doc = newClass("A");
     moveMouseOverWorkspace(*main);
     EXPECT_EQ(enabledOf(*main), kTen);
-    doc->Modified = false;
+    doc->document().setModified(false);
     doc->close();
     settle();
     EXPECT_EQ(enabledOf(*main), kTen);  // nothing changes until the mouse moves
@@ -203,7 +204,7 @@ TEST_F(MainWindow, CloseAsksAboutChangesCancelKeepsTheWindowAndAsksAgain) {
     EXPECT_EQ(question.icon, MessageIcon::Warning);
     EXPECT_EQ(question.buttons, MessageButtons::YesNoCancel);
     EXPECT_EQ(question.owner, doc);
-    EXPECT_TRUE(doc->Modified);
+    EXPECT_TRUE(doc->document().Modified());
     EXPECT_TRUE(doc->close());
     EXPECT_EQ(platform.messages.size(), 2u);
     settle();
@@ -215,7 +216,7 @@ TEST_F(MainWindow, CloseQuestionForAnEmptyNameHasTwoBlanks) {
     platform.answers = {MessageAnswer::No};
     doc->close();
     EXPECT_EQ(messageText(0), "Save changes in  ?");
-    EXPECT_EQ(doc->windowTitle(), doc->ClassDir);
+    EXPECT_EQ(doc->windowTitle(), doc->document().ClassDir());
 }
 
 TEST_F(MainWindow, YesOnAWindowWithoutClassKeepsItOpen) {
@@ -224,14 +225,14 @@ TEST_F(MainWindow, YesOnAWindowWithoutClassKeepsItOpen) {
     platform.answers = {MessageAnswer::Yes};
     EXPECT_FALSE(doc->close());
     EXPECT_EQ(messageText(1), "No class detected");
-    EXPECT_TRUE(doc->Modified);
+    EXPECT_TRUE(doc->document().Modified());
 }
 
 TEST_F(MainWindow, TypingAfterASaveSwitchesSaveOnAgain) {
     TChildForm* doc = newClass("Typed");
     ASSERT_TRUE(doc->SaveClass());
     EXPECT_FALSE(main->Save->isEnabled());
-    EXPECT_FALSE(doc->Modified);
+    EXPECT_FALSE(doc->document().Modified());
     EXPECT_TRUE(doc->close());                // unchanged: no question
     EXPECT_EQ(platform.messages.size(), 1u);  // only the first-save message
     doc = newClass("Typed");
@@ -240,7 +241,7 @@ TEST_F(MainWindow, TypingAfterASaveSwitchesSaveOnAgain) {
     doc->SourceMemo->insertPlainText("x");
     EXPECT_TRUE(main->Save->isEnabled());
     EXPECT_TRUE(main->SaveBitBtn->isEnabled());
-    EXPECT_TRUE(doc->Modified);
+    EXPECT_TRUE(doc->document().Modified());
 }
 
 // ---- Exit sequence ---------------------------------------------------------------------------
@@ -278,7 +279,7 @@ TEST_F(MainWindow, ExitStopsAtADocumentKeptOpenByCancel) {
     settle();
     EXPECT_TRUE(main->isVisible());
     QStringList left;
-    for (TChildForm* doc : main->documents()) left << doc->ClassName;
+    for (TChildForm* doc : main->documents()) left << doc->document().ClassName();
     EXPECT_EQ(left, (QStringList{"Second", "Third"}));
     EXPECT_EQ(platform.messages.size(), 3u);  // Third was never asked
 }
@@ -294,19 +295,19 @@ TEST_F(MainWindow, AddDataMemberThroughTheDialogAndCancelChangesNothing) {
         return ModalOk;
     });
     main->DataBitBtn->click();
-    EXPECT_EQ(doc->HeaderMemo->line(12), "private:");
-    EXPECT_EQ(doc->HeaderMemo->line(13), "int x;");
-    EXPECT_EQ(doc->DataList, std::vector<std::string>{"int x"});
+    EXPECT_EQ(doc->document().header().line(12), "private:");
+    EXPECT_EQ(doc->document().header().line(13), "int x;");
+    EXPECT_EQ(doc->document().DataList(), std::vector<std::string>{"int x"});
 
     ASSERT_TRUE(doc->SaveClass());
-    const auto header = paneLines(*doc->HeaderMemo);
+    const auto header = paneLines(doc->document().header());
     platform.modalScripts.push_back([](QDialog*) {
         dialogs().InputDataDlg->Name->setText("ignored");
         return ModalCancel;
     });
     main->AddDataMember1->trigger();
-    EXPECT_EQ(paneLines(*doc->HeaderMemo), header);
-    EXPECT_FALSE(doc->Modified);
+    EXPECT_EQ(paneLines(doc->document().header()), header);
+    EXPECT_FALSE(doc->document().Modified());
     EXPECT_EQ(dialogs().InputDataDlg->Name->text(), "ignored");  // the dialog keeps what was typed
 }
 
@@ -321,16 +322,16 @@ TEST_F(MainWindow, AddMemberFunctionInsertsTheDeclarationAndAppendsTheBlock) {
         return ModalOk;
     });
     main->AddMemberFunction1->trigger();
-    EXPECT_EQ(doc->HeaderMemo->line(15), "virtual void Draw(int a);");
-    const auto source = paneLines(*doc->SourceMemo);
+    EXPECT_EQ(doc->document().header().line(15), "virtual void Draw(int a);");
+    const auto source = paneLines(doc->document().source());
     ASSERT_EQ(source.size(), 40u);
     EXPECT_EQ(source[30], "");
     EXPECT_EQ(source[32], "// Function");
     EXPECT_EQ(source[35], "void Point::Draw(int a)");
-    EXPECT_EQ(doc->FunctionList.back(), "void Point::Draw(int a)");
+    EXPECT_EQ(doc->document().FunctionList().back(), "void Point::Draw(int a)");
     // One undo step takes the whole insertion back.
     doc->SourceMemo->undo();
-    EXPECT_EQ(doc->SourceMemo->count(), 30u);
+    EXPECT_EQ(doc->document().source().count(), 30u);
 }
 
 TEST_F(MainWindow, AddOperatorAndCopyConstructorGoUnderPublic) {
@@ -342,11 +343,12 @@ TEST_F(MainWindow, AddOperatorAndCopyConstructorGoUnderPublic) {
     });
     main->OperatorBitBtn->click();
     main->AddCopyConstructor1->trigger();
-    EXPECT_EQ(doc->HeaderMemo->line(15), "Point(const Point& T);");
-    EXPECT_EQ(doc->HeaderMemo->line(16), "friend ostream& operator<< (ostream& o, Point& T);");
-    EXPECT_EQ(doc->FunctionList.at(2), "ostream& operator<< (ostream& o, Point& T)");
-    EXPECT_EQ(doc->FunctionList.at(3), "Point::Point(const Point& T)");
-    EXPECT_EQ(doc->SourceMemo->count(), 30u + 11u + 10u);
+    EXPECT_EQ(doc->document().header().line(15), "Point(const Point& T);");
+    EXPECT_EQ(doc->document().header().line(16),
+              "friend ostream& operator<< (ostream& o, Point& T);");
+    EXPECT_EQ(doc->document().FunctionList().at(2), "ostream& operator<< (ostream& o, Point& T)");
+    EXPECT_EQ(doc->document().FunctionList().at(3), "Point::Point(const Point& T)");
+    EXPECT_EQ(doc->document().source().count(), 30u + 11u + 10u);
 }
 
 TEST_F(MainWindow, MemberCommandsWithoutADocumentDoNothing) {

@@ -27,7 +27,7 @@ protected:
     QString path(const char* name) const { return QDir::toNativeSeparators(dir.filePath(name)); }
     QStringList openClasses() const {
         QStringList classes;
-        for (TChildForm* document : main->documents()) classes << document->ClassName;
+        for (TChildForm* document : main->documents()) classes << document->document().ClassName();
         return classes;
     }
     // Sends a drag over the main window and, when it is taken, the drop.
@@ -66,9 +66,9 @@ TEST_F(OpenFiles, EachPairNamedOpensOnceAsTheOpenCommandOpensIt) {
         EXPECT_EQ(openClasses(), c.classes) << c.what;
         EXPECT_TRUE(platform.messages.empty()) << c.what;
         for (TChildForm* document : main->documents()) {
-            EXPECT_EQ(document->ClassDir, path("") + QDir::separator()) << c.what;
-            EXPECT_EQ(document->HeaderMemo->line(0).substr(0, 6), "class ");
-            document->Modified = false;
+            EXPECT_EQ(document->document().ClassDir(), path("") + QDir::separator()) << c.what;
+            EXPECT_EQ(document->document().header().line(0).substr(0, 6), "class ");
+            document->document().setModified(false);
             document->close();
         }
         settle();
@@ -82,7 +82,7 @@ TEST_F(OpenFiles, ARelativePathIsTakenFromTheCurrentDirectory) {
     main->openFiles({QStringLiteral("Shape.h")});
     QDir::setCurrent(previous);
     EXPECT_EQ(openClasses(), QStringList{"Shape"});
-    EXPECT_EQ(main->documents().value(0)->ClassDir, path("") + QDir::separator());
+    EXPECT_EQ(main->documents().value(0)->document().ClassDir(), path("") + QDir::separator());
 }
 
 TEST_F(OpenFiles, AFileThatCannotBeOpenedIsReportedByItsPathAndTheRestOpen) {

@@ -39,11 +39,10 @@ protected:
         AppWindows other(otherPlatform, recoveryRoot);
         for (const QString& name : classes) {
             TChildForm* doc = other.main().createDocument();
-            doc->ClassName = name;
-            doc->ClassDir = QDir::toNativeSeparators(dir.path()) + QDir::separator();
-            doc->setWindowTitle(doc->ClassDir + name);
+            doc->document().NewClass({ClassKind::Normal, name.toStdString(),
+                                      QDir::toNativeSeparators(dir.path()).toStdString()});
             doc->HeaderMemo->setPlainText("class " + name + "\n{\n};");
-            ASSERT_TRUE(doc->KeepRecoveryCopy().ok());
+            ASSERT_TRUE(doc->document().keepRecoveryCopy().ok());
         }
     }
 
@@ -55,7 +54,7 @@ protected:
 
 TChildForm* documentNamed(TTavMainForm& main, const QString& name) {
     for (TChildForm* doc : main.documents()) {
-        if (doc->ClassName == name) return doc;
+        if (doc->document().ClassName() == name) return doc;
     }
     return nullptr;
 }
@@ -97,15 +96,16 @@ TEST_F(Recovery, AKilledProgramsWindowsAreRestoredAndSaveByteForByte) {
     for (const QString name : {"Alpha", "Beta"}) {
         TChildForm* doc = documentNamed(*main, name);
         ASSERT_NE(doc, nullptr) << name.toStdString();
-        EXPECT_TRUE(doc->Modified);
+        EXPECT_TRUE(doc->document().Modified());
         EXPECT_EQ(doc->windowTitle(), name == "Alpha" ? alphaCaption : betaCaption);
         const std::optional<QByteArray> header = fileBytes(expectedDir + "/" + name + ".h");
         const std::optional<QByteArray> source = fileBytes(expectedDir + "/" + name + ".cpp");
         ASSERT_TRUE(header && source);
         // The function list is the one an open of the same text makes.
         main->openFiles({expectedDir + "/" + name + ".h"});
-        EXPECT_EQ(doc->FunctionList, main->activeDocument()->FunctionList);
-        EXPECT_FALSE(doc->FunctionList.empty());
+        EXPECT_EQ(doc->document().FunctionList(),
+                  main->activeDocument()->document().FunctionList());
+        EXPECT_FALSE(doc->document().FunctionList().empty());
 
         platform.messages.clear();
         ASSERT_TRUE(doc->SaveClass());
@@ -140,11 +140,11 @@ TEST_F(Recovery, TheCopiesOfARunningProgramAreNotOffered) {
     AppWindows other(otherPlatform, recoveryRoot);
     TChildForm* doc = other.main().createDocument();
     doc->HeaderMemo->setPlainText("typed elsewhere");
-    ASSERT_TRUE(doc->KeepRecoveryCopy().ok());
+    ASSERT_TRUE(doc->document().keepRecoveryCopy().ok());
     windows->offerRecovery();
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(copies().size(), 1);
-    doc->Modified = false;
+    doc->document().setModified(false);
 }
 
 // What ends a window's unsaved changes ends its copy.
@@ -177,14 +177,14 @@ TEST_F(Recovery, ASaveACloseWithoutSavingAndACleanExitRemoveTheCopy) {
             EXPECT_TRUE(QTest::qWaitFor([&] { return copies().size() == 1; }, 5000)) << ending.what;
             first = false;
         } else {
-            ASSERT_TRUE(doc->KeepRecoveryCopy().ok());
+            ASSERT_TRUE(doc->document().keepRecoveryCopy().ok());
         }
         ASSERT_EQ(copies().size(), 1) << ending.what;
         ending.run(*main, *doc, platform);
         settle();
         EXPECT_TRUE(copies().isEmpty()) << ending.what;
         for (TChildForm* open : main->documents()) {
-            open->Modified = false;
+            open->document().setModified(false);
             open->close();
         }
         settle();

@@ -91,7 +91,7 @@ protected:
     // A fresh main window state for the next case: no class window, the window shown.
     void reset() {
         for (TChildForm* doc : main->documents()) {
-            doc->Modified = false;
+            doc->document().setModified(false);
             doc->close();
         }
         settle();
@@ -110,7 +110,8 @@ protected:
         doc->SourceMemo->appendPlainText("// typed");
         if (answer == Answer::Unchanged) doc->SaveClass();
         if (answer == Answer::YesButTheSaveFails)
-            doc->ClassDir += QStringLiteral("missing") + QDir::separator();
+            doc->document().setClassDir(doc->document().ClassDir() + QStringLiteral("missing") +
+                                        QDir::separator());
         platform.messages.clear();
         return doc;
     }
@@ -133,10 +134,12 @@ TEST_F(NothingLost, EveryWayOutSavesAsksOrKeepsTheWindow) {
             ASSERT_TRUE(QDir().mkdir(caseDir));
             TChildForm* doc = documentFor(answer.answer, caseDir);
             const DocumentState before = DocumentState::of(*doc);
-            const QString headerPath = doc->ClassDir + doc->ClassName + ".h";
-            const QString sourcePath = doc->ClassDir + doc->ClassName + ".cpp";
-            const std::optional<QByteArray> header = paneBytes(*doc->HeaderMemo);
-            const std::optional<QByteArray> source = paneBytes(*doc->SourceMemo);
+            const QString headerPath =
+                doc->document().ClassDir() + doc->document().ClassName() + ".h";
+            const QString sourcePath =
+                doc->document().ClassDir() + doc->document().ClassName() + ".cpp";
+            const std::optional<QByteArray> header = paneBytes(doc->document().header());
+            const std::optional<QByteArray> source = paneBytes(doc->document().source());
             if (path.asksExit) platform.answers.push_back(MessageAnswer::Yes);
             platform.answers.push_back(scripted(answer.answer));
             const QPointer<TChildForm> watched(doc);
@@ -188,7 +191,8 @@ TEST_F(NothingLost, AnExitStopsAtAFailedSaveAndKeepsTheRest) {
     TChildForm* saved = newClass("Saved");
     TChildForm* dropped = newClass("Dropped");
     TChildForm* failing = newClass("Failing");
-    failing->ClassDir += QStringLiteral("missing") + QDir::separator();
+    failing->document().setClassDir(failing->document().ClassDir() + QStringLiteral("missing") +
+                                    QDir::separator());
     TChildForm* after = newClass("After");
     DocumentState failingBefore = DocumentState::of(*failing);
     DocumentState afterBefore = DocumentState::of(*after);
@@ -196,7 +200,7 @@ TEST_F(NothingLost, AnExitStopsAtAFailedSaveAndKeepsTheRest) {
     // off, though the windows left have changes.
     failingBefore.saveEnabled = afterBefore.saveEnabled = false;
     failingBefore.saveButtonEnabled = afterBefore.saveButtonEnabled = false;
-    const std::optional<QByteArray> savedHeader = paneBytes(*saved->HeaderMemo);
+    const std::optional<QByteArray> savedHeader = paneBytes(saved->document().header());
     platform.messages.clear();
     // Exit: Yes; Saved: Yes, then its confirmation; Dropped: No; Failing: Yes, then its error.
     platform.answers = {MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Ok,
@@ -206,7 +210,7 @@ TEST_F(NothingLost, AnExitStopsAtAFailedSaveAndKeepsTheRest) {
     settle();
 
     QStringList left;
-    for (TChildForm* doc : main->documents()) left << doc->ClassName;
+    for (TChildForm* doc : main->documents()) left << doc->document().ClassName();
     EXPECT_EQ(left, (QStringList{"Failing", "After"}));
     EXPECT_EQ(fileBytes(dir.path() + "/Saved.h"), savedHeader);
     EXPECT_FALSE(fileBytes(dir.path() + "/Dropped.h"));

@@ -142,7 +142,7 @@ protected:
     }
 
     void closeQuietly(TChildForm* doc) {
-        doc->Modified = false;
+        doc->document().setModified(false);
         doc->close();
         settle();
     }
@@ -162,9 +162,9 @@ protected:
         ASSERT_NE(doc, nullptr) << what;
         EXPECT_LT(ms, kOpenLimitMs) << what;
         ASSERT_EQ(errorCount(), 0u) << what << ": " << messageText(0).toStdString();
-        EXPECT_EQ(doc->ClassName, "Probe") << what;
-        EXPECT_EQ(paneBytes(*doc->HeaderMemo), savedHeader) << what;
-        EXPECT_EQ(paneBytes(*doc->SourceMemo), savedSource) << what;
+        EXPECT_EQ(doc->document().ClassName(), "Probe") << what;
+        EXPECT_EQ(paneBytes(doc->document().header()), savedHeader) << what;
+        EXPECT_EQ(paneBytes(doc->document().source()), savedSource) << what;
 
         const QStringList before = entries(QFileInfo(base).path());
         platform.saveFiles.push_back(base + ".h");
@@ -199,7 +199,7 @@ TEST_F(BadInput, EachOpenableInputOpensWholeAndSavesBackByteForByte) {
         // The encoding it was read with is the one it is written in.
         platform.openFiles.push_back(base + ".h");
         main->Open1Click();
-        EXPECT_EQ(main->documents().back()->SourceMemo->encoding, input.encoding) << what;
+        EXPECT_EQ(main->documents().back()->document().source().encoding, input.encoding) << what;
         closeQuietly(main->documents().back());
     }
 }
@@ -298,15 +298,15 @@ TEST_F(BadInput, EachRefusedInputIsNamedAndLeavesNothingHalfLoaded) {
             EXPECT_TRUE(main->documents().contains(doc)) << what;
             EXPECT_FALSE(main->isControlEnabled("Data")) << what;
             EXPECT_FALSE(main->isControlEnabled("SaveAs")) << what;
-            EXPECT_EQ(doc->SourceMemo->count(), 0u) << what;
+            EXPECT_EQ(doc->document().source().count(), 0u) << what;
             if (badHeader) {
-                EXPECT_EQ(doc->HeaderMemo->count(), 0u) << what;
-                EXPECT_EQ(doc->ClassName, TChildForm::kNoClass) << what;
+                EXPECT_EQ(doc->document().header().count(), 0u) << what;
+                EXPECT_EQ(doc->document().ClassName(), tav::ClassDocument::kNoClass) << what;
                 EXPECT_EQ(doc->windowTitle(), "ChildForm") << what;
-                EXPECT_FALSE(doc->Modified) << what;
+                EXPECT_FALSE(doc->document().Modified()) << what;
             } else {
-                EXPECT_EQ(paneBytes(*doc->HeaderMemo), header) << what;
-                EXPECT_EQ(doc->ClassName, "Probe") << what;
+                EXPECT_EQ(paneBytes(doc->document().header()), header) << what;
+                EXPECT_EQ(doc->document().ClassName(), "Probe") << what;
             }
             closeQuietly(doc);
         }

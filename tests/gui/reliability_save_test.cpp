@@ -51,16 +51,16 @@ std::vector<Fault> faults(const QString& testDir) {
     return {
         {"a missing directory",
          [=](TChildForm& doc, const QString&, const QString&) {
-             doc.ClassDir = QDir::toNativeSeparators(testDir + "/missing/");
-             return doc.ClassDir + doc.ClassName + ".h";
+             doc.document().setClassDir(QDir::toNativeSeparators(testDir + "/missing/"));
+             return doc.document().ClassDir() + doc.document().ClassName() + ".h";
          }},
         // Tests run as root, which writes into any directory whatever its permission bits; the
         // kernel refuses to create files in /proc for everyone, so it stands in for a read-only
         // directory.
         {"a read-only directory",
          [](TChildForm& doc, const QString&, const QString&) {
-             doc.ClassDir = QStringLiteral("/proc") + QDir::separator();
-             return doc.ClassDir + doc.ClassName + ".h";
+             doc.document().setClassDir(QStringLiteral("/proc") + QDir::separator());
+             return doc.document().ClassDir() + doc.document().ClassName() + ".h";
          }},
         // Root also replaces a read-only file, so the old header is a link to a file of /proc,
         // which no one can replace: the save resolves the link and fails next to its target.
@@ -96,15 +96,15 @@ std::vector<Fault> faults(const QString& testDir) {
          16 * 1024, true, true},
         {"a file name longer than a directory entry may be",
          [](TChildForm& doc, const QString&, const QString&) {
-             doc.ClassName = QString(300, 'L');
-             return doc.ClassDir + doc.ClassName + ".h";
+             doc.document().setClassName(QString(300, 'L'));
+             return doc.document().ClassDir() + doc.document().ClassName() + ".h";
          }},
         {"a path longer than a path may be",
          [=](TChildForm& doc, const QString&, const QString&) {
              QString deep = QDir::toNativeSeparators(testDir) + sep;
              while (deep.size() < 5000) deep += "directory" + sep;
-             doc.ClassDir = deep;
-             return doc.ClassDir + doc.ClassName + ".h";
+             doc.document().setClassDir(deep);
+             return doc.document().ClassDir() + doc.document().ClassName() + ".h";
          }},
     };
 }
@@ -121,15 +121,17 @@ TEST_F(SaveFaults, EachFaultIsReportedAndKeepsTheFilesAndTheDocument) {
             ASSERT_TRUE(QDir().mkdir(caseDir));
             TChildForm* doc = newClass("Point", true, caseDir);
             ASSERT_NE(doc, nullptr);
-            const QString header = doc->ClassDir + "Point.h";
-            const QString source = doc->ClassDir + "Point.cpp";
+            const QString header = doc->document().ClassDir() + "Point.h";
+            const QString source = doc->document().ClassDir() + "Point.cpp";
             const QString failing = fault.make(*doc, header, source);
             ASSERT_FALSE(failing.isEmpty()) << what << ": the fault could not be made";
-            const QString headerPath = doc->ClassDir + doc->ClassName + ".h";
-            const QString sourcePath = doc->ClassDir + doc->ClassName + ".cpp";
+            const QString headerPath =
+                doc->document().ClassDir() + doc->document().ClassName() + ".h";
+            const QString sourcePath =
+                doc->document().ClassDir() + doc->document().ClassName() + ".cpp";
             const std::optional<QByteArray> oldHeader = fileBytes(headerPath);
             const std::optional<QByteArray> oldSource = fileBytes(sourcePath);
-            const std::optional<QByteArray> newHeader = paneBytes(*doc->HeaderMemo);
+            const std::optional<QByteArray> newHeader = paneBytes(doc->document().header());
             const QStringList oldEntries = entries(caseDir);
             const DocumentState before = DocumentState::of(*doc);
             platform.messages.clear();
@@ -180,7 +182,7 @@ TEST_F(SaveFaults, EachFaultIsReportedAndKeepsTheFilesAndTheDocument) {
             EXPECT_EQ(fileBytes(sourcePath), oldSource) << what;
             EXPECT_EQ(entries(caseDir), oldEntries) << what << ": no temporary file is left";
 
-            doc->Modified = false;
+            doc->document().setModified(false);
             doc->close();
             settle();
         }
@@ -198,12 +200,13 @@ TEST_F(SaveFaults, AFailedSaveCanBeRepeatedOnceTheFaultIsGone) {
         ASSERT_TRUE(limit.active());
         EXPECT_FALSE(doc->SaveClass());
     }
-    EXPECT_TRUE(doc->Modified);
-    EXPECT_TRUE(doc->FirstSave);
+    EXPECT_TRUE(doc->document().Modified());
+    EXPECT_TRUE(doc->document().FirstSave());
     ASSERT_TRUE(doc->SaveClass());
-    EXPECT_FALSE(doc->Modified);
-    EXPECT_FALSE(doc->FirstSave);
-    EXPECT_EQ(fileBytes(doc->ClassDir + "Point.h"), paneBytes(*doc->HeaderMemo));
+    EXPECT_FALSE(doc->document().Modified());
+    EXPECT_FALSE(doc->document().FirstSave());
+    EXPECT_EQ(fileBytes(doc->document().ClassDir() + "Point.h"),
+              paneBytes(doc->document().header()));
     ASSERT_EQ(platform.messages.size(), 2u);
     EXPECT_TRUE(messageText(1).startsWith("Class saved as "));
 }

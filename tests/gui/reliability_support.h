@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QMdiArea>
 #include <QStringList>
 #include <optional>
 #include <ostream>
@@ -14,9 +15,9 @@
 #include <vector>
 
 #include "app/tav_main_form.h"
-#include "document/child_form.h"
 #include "editor/text_pane.h"
 #include "text/codec.h"
+#include "window/child_form.h"
 
 namespace tav::testing {
 
@@ -39,8 +40,8 @@ inline QStringList entries(const QString& dir) {
 }
 
 // The bytes a save of the pane writes, or nullopt when its encoding cannot hold its text.
-inline std::optional<QByteArray> paneBytes(const TextPane& pane) {
-    const std::optional<std::string> bytes = encodeFile(pane.wholeTextUtf8(), pane.encoding);
+inline std::optional<QByteArray> paneBytes(const DocumentText& text) {
+    const std::optional<std::string> bytes = encodeFile(text.wholeTextUtf8(), text.encoding);
     if (!bytes) return std::nullopt;
     return QByteArray::fromStdString(*bytes);
 }
@@ -59,17 +60,17 @@ struct DocumentState {
     std::vector<std::string> functions;
 
     static DocumentState of(const TChildForm& doc) {
-        const auto& main = dynamic_cast<const TTavMainForm&>(*doc.MainForm);
+        const auto& main = dynamic_cast<const TTavMainForm&>(*doc.mdiArea()->window());
         return {doc.windowTitle(),
-                doc.ClassName,
-                doc.ClassDir,
-                doc.HeaderMemo->wholeText(),
-                doc.SourceMemo->wholeText(),
-                doc.Modified,
-                doc.FirstSave,
+                doc.document().ClassName(),
+                doc.document().ClassDir(),
+                doc.document().header().wholeText(),
+                doc.document().source().wholeText(),
+                doc.document().Modified(),
+                doc.document().FirstSave(),
                 main.isControlEnabled(QStringLiteral("Save")),
                 main.isControlEnabled(QStringLiteral("SaveBitBtn")),
-                doc.FunctionList};
+                doc.document().FunctionList()};
     }
     bool operator==(const DocumentState&) const = default;
 };

@@ -26,8 +26,8 @@ void PrintTo(const WindowState& state, std::ostream* out) {
 }
 
 WindowState stateOf(const TChildForm& doc) {
-    return {doc.HeaderMemo->wholeText(), doc.SourceMemo->wholeText(), doc.FunctionList,
-            doc.DataList};
+    return {doc.document().header().wholeText(), doc.document().source().wholeText(),
+            doc.document().FunctionList(), doc.document().DataList()};
 }
 
 std::vector<std::string> entries(const QComboBox* box) {
@@ -86,8 +86,8 @@ public:
 protected:
     // The boxes show the window's lists after an undo or redo that changed them.
     void expectBoxesShowLists(const TChildForm* doc) {
-        EXPECT_EQ(entries(main->FunctionsCombo), doc->FunctionList);
-        EXPECT_EQ(entries(main->DataCombo), doc->DataList);
+        EXPECT_EQ(entries(main->FunctionsCombo), doc->document().FunctionList());
+        EXPECT_EQ(entries(main->DataCombo), doc->document().DataList());
     }
 };
 
@@ -125,7 +125,7 @@ TEST_P(UndoEachInsertion, TakesBackBothPanesAndTheListsAndRedoPutsThemBack) {
     TextPane* pane = param.fromHeader ? doc->HeaderMemo : doc->SourceMemo;
     undo(pane);
     EXPECT_EQ(stateOf(*doc), before);
-    EXPECT_TRUE(doc->Modified);
+    EXPECT_TRUE(doc->document().Modified());
     EXPECT_TRUE(main->Save->isEnabled());
     expectBoxesShowLists(doc);
 
@@ -175,12 +175,12 @@ TEST_F(Undo, APaneUndoesItsOwnPartWhileTheOtherPaneHasLaterTyping) {
     addMemberFunction();
     const WindowState after = stateOf(*doc);
     typeAtEnd(doc->SourceMemo, "x");
-    const QString typedSource = doc->SourceMemo->wholeText();
+    const QString typedSource = doc->document().source().wholeText();
 
     undo(doc->HeaderMemo);  // the source's latest step is the typing: the header part alone
-    EXPECT_EQ(doc->HeaderMemo->wholeText(), before.header);
-    EXPECT_EQ(doc->SourceMemo->wholeText(), typedSource);
-    EXPECT_EQ(doc->FunctionList, after.functions);
+    EXPECT_EQ(doc->document().header().wholeText(), before.header);
+    EXPECT_EQ(doc->document().source().wholeText(), typedSource);
+    EXPECT_EQ(doc->document().FunctionList(), after.functions);
 
     undo(doc->SourceMemo);  // the typing
     undo(doc->SourceMemo);  // the source part: now both parts are taken back, and the entry

@@ -1,0 +1,183 @@
+#include "document/class_document.h"
+
+#include <QDir>
+
+#include "document/class_edit_step.h"
+#include "document/class_files.h"
+#include "recovery/recovered_class.h"
+#include "recovery/recovery_copy.h"
+#include "scan/scans.h"
+
+namespace tav {
+
+const QString ClassDocument::kNoClass = QStringLiteral("tav_noclass");
+const QString ClassDocument::kNoCaption = QStringLiteral("ChildForm");
+
+ClassDocument::ClassDocument(RecoveryStore* store, QObject* parent)
+    : QObject(parent), className_(kNoClass.toStdString()) {
+    connect(header_.document(), &QTextDocument::contentsChanged, this, &ClassDocument::textChanged);
+    connect(source_.document(), &QTextDocument::contentsChanged, this, &ClassDocument::textChanged);
+    recovery_ = new RecoveryCopy(
+        store, [this] { return recoveryBytes(); },
+        [this](const Status& failed) { emit recoveryCopyFailed(failed); }, this);
+}
+
+ClassDocument::~ClassDocument() {
+    if (!modified_) {
+        recovery_->discard();
+    } else if (recovery_->pending()) {
+        (void)recovery_->writeNow();  // nobody is left to tell of a failure
+    }
+}
+
+// Runs at every keystroke: no more than a flag, a timer and a signal.
+void ClassDocument::textChanged() {
+    modified_ = true;
+    recovery_->changed();
+    emit changed();
+}
+
+void ClassDocument::showCaption() {
+    caption_ = classDir_ + ClassName();
+    emit captionChanged(caption_);
+}
+
+EditedLists ClassDocument::editedLists() {
+    return {functions_, data_, [this] { emit listsChanged(); }};
+}
+
+template <typename Rule>
+void ClassDocument::insert(Rule rule) {
+    ClassText text{header_, source_, functions_, data_, className_};
+    ClassEditStep step(*header_.document(), *source_.document(), editedLists());
+    rule(text);
+}
+
+// ---- Making and inserting --------------------------------------------------------------------
+
+void ClassDocument::NewClass(const NewClassInput& input) {
+    className_ = input.name;
+    classDir_ = QString::fromStdString(input.directory) + QDir::separator();
+    functions_.clear();
+    data_.clear();
+    insert([&input](ClassText& text) {
+        if (input.kind == ClassKind::Normal) {
+            generateNormalHeader(text.header, text.className);
+            generateSource(text.source, text.functions, text.className);
+        } else {
+            generateVirtualBaseHeader(text.header, text.functions, text.className);
+        }
+    });
+    showCaption();
+}
+
+void ClassDocument::AddDataMember(const DataMemberInput& input) {
+    insert([&input](ClassText& text) { addDataMember(text, input); });
+}
+
+void ClassDocument::AddMemberFunction(const FunctionInput& input) {
+    insert([&input](ClassText& text) { addMemberFunction(text, input); });
+}
+
+void ClassDocument::AddOperator(const OperatorInput& input) {
+    insert([&input](ClassText& text) { addOperator(text, input); });
+}
+
+void ClassDocument::AddCopyConstructor() {
+    insert([](ClassText& text) { addCopyConstructor(text); });
+}
+
+// ---- Files -----------------------------------------------------------------------------------
+
+Result<bool> ClassDocument::ScanHeader(const QString& path) {
+    header_.clear();
+    headerStamp_ = {};
+    if (Status loaded = loadTextFromFile(header_, path, &headerStamp_); !loaded.ok()) return loaded;
+    const HeaderScan scan = scanHeaderWords(header_.textUtf8());
+    if (scan.className) {
+        className_ = *scan.className;
+        showCaption();
+    }
+    return scan.foundClassWord;
+}
+
+Result<bool> ClassDocument::ScanSource(const QString& path) {
+    source_.clear();
+    sourceStamp_ = {};
+    if (Status loaded = loadTextFromFile(source_, path, &sourceStamp_); !loaded.ok()) return loaded;
+    functions_ = scanSourceFunctions(source_, className_);
+    return !functions_.empty();
+}
+
+QString ClassDocument::classFile(const QString& extension) const {
+    return classDir_ + ClassName() + extension;
+}
+
+QStringList ClassDocument::changedOnDisk(const QString& headerPath,
+                                         const QString& sourcePath) const {
+    QStringList changed;
+    if (tav::changedOnDisk(header_, headerPath, headerStamp_))
+        changed.append(QDir::toNativeSeparators(headerPath));
+    if (tav::changedOnDisk(source_, sourcePath, sourceStamp_))
+        changed.append(QDir::toNativeSeparators(sourcePath));
+    return changed;
+}
+
+Status ClassDocument::writeFiles(const QString& headerPath, const QString& sourcePath) {
+    const auto write = [this](const DocumentText& text, const QString& path, FileStamp& stamp) {
+        FileStamp written;
+        Status status = writeTextToFile(text, path, &written);
+        if (status.ok() && (path == stamp.path || path == classFile(QStringLiteral(".h")) ||
+                            path == classFile(QStringLiteral(".cpp"))))
+            stamp = written;
+        return status;
+    };
+    if (Status header = write(header_, headerPath, headerStamp_); !header.ok()) return header;
+    return write(source_, sourcePath, sourceStamp_);
+}
+
+bool ClassDocument::markSaved() {
+    modified_ = false;
+    recovery_->discard();
+    const bool first = firstSave_;
+    firstSave_ = false;
+    emit saved();
+    return first;
+}
+
+std::optional<TextPosition> ClassDocument::findInSource(const QString& text) const {
+    // The source hands the search its reading copy, which is searched in one pass.
+    return findInLines(source_, text.toStdString());
+}
+
+// ---- Recovery --------------------------------------------------------------------------------
+
+QByteArray ClassDocument::recoveryBytes() const {
+    const RecoveryState state{caption_,         ClassName(),      classDir_,    firstSave_,
+                              header_.encoding, source_.encoding, headerStamp_, sourceStamp_};
+    return encodeRecoveredClass(state, header_.textUtf8(), source_.textUtf8());
+}
+
+void ClassDocument::restore(const RecoveredClass& copy) {
+    const RecoveryState& state = copy.state;
+    className_ = state.className.toStdString();
+    classDir_ = state.classDir;
+    firstSave_ = state.firstSave;
+    headerStamp_ = state.headerStamp;
+    sourceStamp_ = state.sourceStamp;
+    header_.setWholeTextUtf8(copy.header);
+    header_.encoding = state.headerEncoding;
+    source_.setWholeTextUtf8(copy.source);
+    source_.encoding = state.sourceEncoding;
+    functions_ = scanSourceFunctions(source_, className_);
+    data_.clear();
+    caption_ = state.caption;
+    emit captionChanged(caption_);
+    textChanged();
+}
+
+Status ClassDocument::keepRecoveryCopy() { return recovery_->writeNow(); }
+
+void ClassDocument::discardRecoveryCopy() { recovery_->discard(); }
+
+}  // namespace tav
