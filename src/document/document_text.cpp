@@ -10,11 +10,11 @@
 namespace tav {
 
 DocumentText::DocumentText(QObject* parent) : QObject(parent), document_(new QTextDocument(this)) {
-    // No layout until a view sets its own: a text that no pane shows is never laid out.
-    // Every change of the text, typed, inserted, undone or loaded, makes the reading copy stale.
-    // Its memory stays for the next copy: giving back megabytes would cost a keystroke time
-    // that grows with the text.
-    connect(document_, &QTextDocument::contentsChange, this, [this] { readingCurrent_ = false; });
+    // Every change of the text, typed, inserted, undone or loaded, makes the reading copy stale
+    // (contentsChanged, which a document without a view's layout sends too). Its memory stays
+    // for the next copy: giving back megabytes would cost a keystroke time that grows with the
+    // text. No layout until a view sets its own: a text that no pane shows is never laid out.
+    connect(document_, &QTextDocument::contentsChanged, this, [this] { readingCurrent_ = false; });
 }
 
 std::size_t DocumentText::count() const {
