@@ -35,11 +35,14 @@ void DocumentText::insert(std::size_t index, const std::string& text) {
     const std::size_t lines = count();
     if (index > lines) throw std::out_of_range("line index past the end");
     if (index == lines) return append(text);
+    readingCurrent_ =
+        false;  // inside an edit block the document tells of its change only at the end
     QTextCursor cursor(blockAt(index));
     cursor.insertText(QString::fromStdString(text) + QLatin1Char('\n'));
 }
 
 void DocumentText::append(const std::string& text) {
+    readingCurrent_ = false;
     QTextCursor cursor(document_);
     cursor.movePosition(QTextCursor::End);
     QString inserted = QString::fromStdString(text) + QLatin1Char('\n');
@@ -50,6 +53,7 @@ void DocumentText::append(const std::string& text) {
 
 void DocumentText::clear() {
     if (document_->isEmpty()) return;
+    readingCurrent_ = false;
     QTextCursor cursor(document_);
     cursor.select(QTextCursor::Document);
     cursor.removeSelectedText();

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <functional>
 
@@ -142,6 +143,20 @@ TEST(ClassDocument, RestoresARecoveryCopyAsChanged) {
     EXPECT_TRUE(doc.Modified());
     EXPECT_EQ(doc.FunctionList(), std::vector<std::string>{"Kept::Kept()"});
     EXPECT_EQ(doc.header().textUtf8(), copy.header);
+}
+
+TEST(DocumentText, ReadsItsOwnLinesInsideAnEditBlock) {
+    DocumentText text;
+    text.setWholeTextUtf8("a\nc\n");
+    QTextCursor block(text.document());
+    block.beginEditBlock();  // as an insertion holds it open while a rule reads and writes
+    text.insert(1, "b");
+    EXPECT_EQ(text.textUtf8(), "a\nb\nc\n");
+    text.append("d");
+    EXPECT_EQ(text.textUtf8(), "a\nb\nc\nd\n");
+    block.endEditBlock();
+    text.clear();
+    EXPECT_EQ(text.textUtf8(), "");
 }
 
 }  // namespace
