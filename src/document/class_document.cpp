@@ -48,7 +48,7 @@ EditedLists ClassDocument::editedLists() {
 
 template <typename Rule>
 void ClassDocument::insert(Rule rule) {
-    ClassText text{header_, source_, functions_, data_, className_};
+    ClassText text{header_, source_, functions_, data_, className_, style_};
     ClassEditStep step(*header_.document(), *source_.document(), editedLists());
     rule(text);
 }
@@ -60,14 +60,7 @@ void ClassDocument::NewClass(const NewClassInput& input) {
     classDir_ = QString::fromStdString(input.directory) + QDir::separator();
     functions_.clear();
     data_.clear();
-    insert([&input](ClassText& text) {
-        if (input.kind == ClassKind::Normal) {
-            generateNormalHeader(text.header, text.className);
-            generateSource(text.source, text.functions, text.className);
-        } else {
-            generateVirtualBaseHeader(text.header, text.functions, text.className);
-        }
-    });
+    insert([&input](ClassText& text) { generateClass(text, input.kind); });
     showCaption();
 }
 

@@ -55,6 +55,9 @@ public:
     void setClassDir(const QString& directory) { classDir_ = directory; }
     void setModified(bool modified) { modified_ = modified; }
     void setFirstSave(bool firstSave) { firstSave_ = firstSave; }
+    // How the class's new texts are written from now on: its profile, namespace, indentation.
+    const ClassStyle& style() const { return style_; }
+    void setStyle(const ClassStyle& style) { style_ = style; }
 
     // ---- Making and inserting: each one undo step of both texts and the lists ----
     void NewClass(const NewClassInput& input);
@@ -126,6 +129,7 @@ private:
     // What the document last read from or wrote to its own files.
     FileStamp headerStamp_;
     FileStamp sourceStamp_;
+    ClassStyle style_;
     RecoveryCopy* recovery_;
 };
 

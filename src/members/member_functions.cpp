@@ -1,5 +1,6 @@
 #include "members/definition_block.h"
 #include "members/members.h"
+#include "members/modern.h"
 
 namespace tav {
 
@@ -12,6 +13,7 @@ void appendDefinitionBlock(LineList& source, std::vector<std::string>& functions
 }
 
 void addMemberFunction(ClassText& cls, const FunctionInput& input) {
+    if (cls.style.modern()) return addModernMemberFunction(cls, input);
     const std::string& c = cls.className;
     std::string declaration;
     // Virtual wins over pure virtual when both are set; the definition block still depends on
@@ -33,6 +35,7 @@ void addMemberFunction(ClassText& cls, const FunctionInput& input) {
 }
 
 void addCopyConstructor(ClassText& cls) {
+    if (cls.style.modern()) return addModernCopyConstructor(cls);
     const std::string& c = cls.className;
     insertUnderSection(cls.header, c, "public:", c + "(const " + c + "& T);");
     appendDefinitionBlock(cls.source, cls.functions, "// Copy Constructor",

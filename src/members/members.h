@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "style/class_style.h"
 #include "text/line_list.h"
 
 namespace tav {
@@ -38,6 +39,7 @@ struct ClassText {
     std::vector<std::string>& functions;
     std::vector<std::string>& data;
     const std::string& className;
+    const ClassStyle& style = kClassicStyle;
 };
 
 const char* sectionMarker(Access access);  // "private:", "protected:", "public:"

@@ -1,4 +1,5 @@
 #include "members/members.h"
+#include "members/modern.h"
 
 namespace tav {
 
@@ -19,6 +20,7 @@ OperatorFamily familyOf(const std::string& symbol) {
 }  // namespace
 
 void addOperator(ClassText& cls, const OperatorInput& input) {
+    if (cls.style.modern()) return addModernOperator(cls, input);
     const std::string& c = cls.className;
     const std::string& p = input.symbol;
     const bool pure = input.kind == OperatorKind::PureVirtual;

@@ -1,6 +1,7 @@
 #include <optional>
 
 #include "members/members.h"
+#include "members/modern.h"
 #include "text/text_rules.h"
 
 namespace tav {
@@ -50,6 +51,7 @@ void insertUnderSection(LineList& header, const std::string& className, const st
 }
 
 void addDataMember(ClassText& cls, const DataMemberInput& input) {
+    if (cls.style.modern()) return addModernDataMember(cls, input);
     const std::string entry = input.type + " " + input.name;
     cls.data.push_back(entry);
     insertUnderSection(cls.header, cls.className, sectionMarker(input.access), entry + ";");

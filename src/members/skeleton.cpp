@@ -1,6 +1,8 @@
 #include "members/skeleton.h"
 
 #include "members/definition_block.h"
+#include "members/members.h"
+#include "members/modern.h"
 #include "text/text_rules.h"
 
 namespace tav {
@@ -41,6 +43,16 @@ void appendHeaderBottom(LineList& header) {
 }
 
 }  // namespace
+
+void generateClass(ClassText& cls, ClassKind kind) {
+    if (cls.style.modern()) return generateModernClass(cls, kind);
+    if (kind == ClassKind::Normal) {
+        generateNormalHeader(cls.header, cls.className);
+        generateSource(cls.source, cls.functions, cls.className);
+    } else {
+        generateVirtualBaseHeader(cls.header, cls.functions, cls.className);
+    }
+}
 
 void generateNormalHeader(LineList& header, const std::string& className) {
     header.clear();

@@ -17,6 +17,12 @@ struct NewClassInput {
     std::string directory;
 };
 
+struct ClassText;
+
+// Writes a new class of the given kind into the class's texts, in its style; the function list
+// gets the definition lines.
+void generateClass(ClassText& cls, ClassKind kind);
+
 // Each generator empties its pane first, then appends its lines.
 void generateNormalHeader(LineList& header, const std::string& className);
 void generateVirtualBaseHeader(LineList& header, std::vector<std::string>& functions,

@@ -1,0 +1,267 @@
+#include "members/modern.h"
+
+#include <optional>
+
+#include "text/text_rules.h"
+
+namespace tav {
+
+namespace {
+
+std::vector<std::string> namespaceParts(const std::string& nameSpace) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (start <= nameSpace.size() && !nameSpace.empty()) {
+        const std::size_t end = nameSpace.find("::", start);
+        parts.push_back(nameSpace.substr(start, end - start));
+        if (end == std::string::npos) break;
+        start = end + 2;
+    }
+    return parts;
+}
+
+void appendBanner(LineList& text, const ClassStyle& style) {
+    if (style.author.empty() && style.license.empty()) return;
+    if (!style.author.empty())
+        text.append("// SPDX-FileCopyrightText: " + std::to_string(style.year) + " " +
+                    style.author);
+    if (!style.license.empty()) text.append("// SPDX-License-Identifier: " + style.license);
+    text.append("");
+}
+
+void openNamespace(LineList& text, const ClassStyle& style) {
+    if (style.nameSpace.empty()) return;
+    text.append("namespace " + style.nameSpace + " {");
+    text.append("");
+}
+
+void closeNamespace(LineList& text, const ClassStyle& style) {
+    if (style.nameSpace.empty()) return;
+    text.append("");
+    text.append("} // namespace " + style.nameSpace);
+}
+
+// Index of the first line matching the test, if any.
+template <typename Test>
+std::optional<std::size_t> firstLine(const LineList& lines, Test test) {
+    std::optional<std::size_t> found;
+    std::size_t index = 0;
+    lines.forEachLine([&](std::string_view line) {
+        if (test(line)) {
+            found = index;
+            return false;
+        }
+        ++index;
+        return true;
+    });
+    return found;
+}
+
+template <typename Test>
+std::optional<std::size_t> lastLine(const LineList& lines, Test test) {
+    std::optional<std::size_t> found;
+    std::size_t index = 0;
+    lines.forEachLine([&](std::string_view line) {
+        if (test(line)) found = index;
+        ++index;
+        return true;
+    });
+    return found;
+}
+
+bool startsWith(std::string_view line, std::string_view prefix) {
+    return line.substr(0, prefix.size()) == prefix;
+}
+
+// A definition with one blank line before it, above the namespace's closing line (or at the
+// end of a source without one); its head joins the function list.
+void appendDefinition(ClassText& cls, const std::string& head,
+                      const std::vector<std::string>& body) {
+    std::vector<std::string> lines{head, "{"};
+    for (const std::string& line : body) lines.push_back(cls.style.indent + line);
+    lines.push_back("}");
+    const auto close = lastLine(
+        cls.source, [](std::string_view line) { return startsWith(line, "} // namespace"); });
+    if (!close) {
+        cls.source.append("");
+        for (const std::string& line : lines) cls.source.append(line);
+    } else {
+        std::size_t at = *close;
+        const bool blankBefore = at > 0 && cls.source.line(at - 1).empty();
+        if (!blankBefore) cls.source.insert(at++, "");
+        for (const std::string& line : lines) cls.source.insert(at++, line);
+        cls.source.insert(at, "");
+    }
+    cls.functions.push_back(head);
+}
+
+// Adds an include line once: below the last #include above the class, or else below the
+// #pragma once / guard line (header) with a blank line between.
+void addInclude(LineList& text, const std::string& include) {
+    if (firstLine(text, [&](std::string_view line) { return line == include; })) return;
+    const auto stop = firstLine(text, [](std::string_view line) {
+        return startsWith(line, "namespace ") || startsWith(line, "class ");
+    });
+    std::optional<std::size_t> last;
+    std::optional<std::size_t> guard;
+    std::size_t index = 0;
+    text.forEachLine([&](std::string_view line) {
+        if (stop && index >= *stop) return false;
+        if (startsWith(line, "#include")) last = index;
+        if (!guard && (startsWith(line, "#pragma once") || startsWith(line, "#define ")))
+            guard = index;
+        ++index;
+        return true;
+    });
+    if (last) {
+        text.insert(*last + 1, include);
+    } else if (guard) {
+        text.insert(*guard + 1, "");
+        text.insert(*guard + 2, include);
+    } else {
+        text.insert(stop ? *stop : 0, include);
+        text.insert((stop ? *stop : 0) + 1, "");
+    }
+}
+
+void declare(ClassText& cls, const std::string& marker, const std::string& declaration) {
+    insertUnderSection(cls.header, cls.className, marker, cls.style.indent + declaration);
+}
+
+}  // namespace
+
+std::string includeGuardName(const ClassStyle& style, const std::string& className) {
+    std::string guard;
+    for (const std::string& part : namespaceParts(style.nameSpace)) guard += part + "_";
+    const std::string extension = style.headerExtension.substr(
+        style.headerExtension.empty() || style.headerExtension[0] != '.' ? 0 : 1);
+    return upperCaseAscii(guard + className + "_" + extension);
+}
+
+bool isFriendOperator(const std::string& symbol) {
+    for (const char* name : {"<<", ">>", "<", ">", "==", "<=", ">=", "!="}) {
+        if (symbol == name) return true;
+    }
+    return false;
+}
+
+void generateModernClass(ClassText& cls, ClassKind kind) {
+    const ClassStyle& style = cls.style;
+    const std::string& c = cls.className;
+    const std::string& in = style.indent;
+    LineList& h = cls.header;
+    h.clear();
+    appendBanner(h, style);
+    const std::string guard = includeGuardName(style, c);
+    if (style.guard == HeaderGuard::PragmaOnce) {
+        h.append("#pragma once");
+    } else {
+        h.append("#ifndef " + guard);
+        h.append("#define " + guard);
+    }
+    h.append("");
+    openNamespace(h, style);
+    h.append("class " + c);
+    h.append("{");
+    h.append("public:");
+    if (kind == ClassKind::Normal) {
+        h.append(in + c + "();");
+        h.append(in + "~" + c + "();");
+    } else {
+        h.append(in + c + "() = default;");
+        h.append(in + "virtual ~" + c + "() = default;");
+    }
+    h.append("");
+    h.append("protected:");
+    h.append("");
+    h.append("private:");
+    h.append("};");
+    closeNamespace(h, style);
+    if (style.guard == HeaderGuard::IncludeGuard) {
+        h.append("");
+        h.append("#endif // " + guard);
+    }
+
+    // The source: the header's include, then the definitions, a blank line between each two
+    // and around them inside the namespace.
+    LineList& s = cls.source;
+    s.clear();
+    appendBanner(s, style);
+    s.append("#include \"" + c + style.headerExtension + "\"");
+    s.append("");
+    if (!style.nameSpace.empty()) s.append("namespace " + style.nameSpace + " {");
+    if (kind == ClassKind::Normal) {
+        for (const std::string& head : {c + "::" + c + "()", c + "::~" + c + "()"}) {
+            if (!style.nameSpace.empty() || head.find('~') != std::string::npos) s.append("");
+            s.append(head);
+            s.append("{");
+            s.append("}");
+            cls.functions.push_back(head);
+        }
+    }
+    if (!style.nameSpace.empty()) {
+        s.append("");
+        s.append("} // namespace " + style.nameSpace);
+    }
+}
+
+void addModernDataMember(ClassText& cls, const DataMemberInput& input) {
+    const std::string entry = input.type + " " + input.name;
+    cls.data.push_back(entry);
+    declare(cls, sectionMarker(input.access), entry + ";");
+}
+
+void addModernMemberFunction(ClassText& cls, const FunctionInput& input) {
+    const std::string& c = cls.className;
+    const std::string signature = input.returnType + " " + input.name + input.arguments;
+    const std::string marker = sectionMarker(input.access);
+    // Virtual wins over pure virtual when both are set, as in the classic profile.
+    if (!input.isVirtual && input.isPureVirtual) {
+        declare(cls, marker, "virtual " + signature + " = 0;");
+        return;
+    }
+    declare(cls, marker, (input.isVirtual ? "virtual " : "") + signature + ";");
+    appendDefinition(cls, input.returnType + " " + c + "::" + input.name + input.arguments, {});
+}
+
+void addModernOperator(ClassText& cls, const OperatorInput& input) {
+    const std::string& c = cls.className;
+    const std::string& p = input.symbol;
+    if (p == "<<" || p == ">>") {
+        const bool out = p == "<<";
+        const std::string stream = out ? "std::ostream" : "std::istream";
+        const std::string name = out ? "out" : "in";
+        const std::string value = out ? "const " + c + "& value" : c + "& value";
+        const std::string head =
+            stream + "& operator" + p + "(" + stream + "& " + name + ", " + value + ")";
+        addInclude(cls.header, "#include <iosfwd>");
+        addInclude(cls.source, out ? "#include <ostream>" : "#include <istream>");
+        declare(cls, "public:", "friend " + head + ";");
+        appendDefinition(cls, head, {"return " + name + ";"});
+        return;
+    }
+    if (isFriendOperator(p)) {
+        const std::string head =
+            "bool operator" + p + "(const " + c + "& lhs, const " + c + "& rhs)";
+        declare(cls, "public:", "friend " + head + ";");
+        appendDefinition(cls, head, {"return false;"});
+        return;
+    }
+    const std::string signature = c + "& operator" + p + "(const " + c + "& rhs)";
+    if (input.kind == OperatorKind::PureVirtual) {
+        declare(cls, "public:", "virtual " + signature + " = 0;");
+        return;
+    }
+    declare(cls,
+            "public:", (input.kind == OperatorKind::Virtual ? "virtual " : "") + signature + ";");
+    appendDefinition(cls, c + "& " + c + "::operator" + p + "(const " + c + "& rhs)",
+                     {"return *this;"});
+}
+
+void addModernCopyConstructor(ClassText& cls) {
+    const std::string& c = cls.className;
+    declare(cls, "public:", c + "(const " + c + "& other);");
+    appendDefinition(cls, c + "::" + c + "(const " + c + "& other)", {});
+}
+
+}  // namespace tav
