@@ -1,7 +1,7 @@
-# The documents a Debian system expects beside the program: in /usr/share/doc/tavrin the copyright
-# file in Debian's machine-readable form and the changelog, compressed. Compression is gzip -9n:
-# the smallest file, and no name or time stamp in it, so that the same sources make the same
-# package.
+# The documents a Debian system expects beside the program: the manual page in <mandir>/man1, and
+# in /usr/share/doc/tavrin the copyright file in Debian's machine-readable form and the changelog;
+# the page and the changelog compressed. Compression is gzip -9n: the smallest file, and no name
+# or time stamp in it, so that the same sources make the same package.
 if(NOT TARGET tavrin)
   return()
 endif()
@@ -20,6 +20,11 @@ function(tavrin_gzip source name)
     VERBATIM)
   set_property(GLOBAL APPEND PROPERTY TAVRIN_DOCS ${copy}.gz)
 endfunction()
+
+# The manual page.
+set(TAVRIN_MANUAL ${PROJECT_SOURCE_DIR}/data/tavrin.1)
+tavrin_gzip(${TAVRIN_MANUAL} tavrin.1)
+install(FILES ${PROJECT_BINARY_DIR}/doc/tavrin.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The copyright file: the holder and the terms are taken from LICENSE, so the two never differ.
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
@@ -51,3 +56,7 @@ add_custom_target(tavrin_docs ALL DEPENDS ${TAVRIN_DOCS})
 # Building the program alone is then enough to install or package it.
 add_dependencies(tavrin tavrin_docs)
 
+# The manual page renders without a warning and names every option that --help prints.
+add_test(NAME manual_page
+  COMMAND ${PROJECT_SOURCE_DIR}/tests/install/check_manual.sh ${TAVRIN_MANUAL}
+          $<TARGET_FILE:tavrin> ${PROJECT_VERSION})

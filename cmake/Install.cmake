@@ -1,6 +1,6 @@
 # What the install adds to the program (bin, see src/CMakeLists.txt), the help file
 # (cmake/HelpFile.cmake), the icons (cmake/Icons.cmake) and the AppStream data
-# (cmake/AppStream.cmake) and Debian's documents (cmake/Documentation.cmake): the
+# (cmake/AppStream.cmake), the manual page and Debian's documents (cmake/Documentation.cmake): the
 # desktop entry. The Debian package is made in cmake/Package.cmake.
 if(TARGET tavrin)
   install(FILES ${PROJECT_SOURCE_DIR}/data/tavrin.desktop
