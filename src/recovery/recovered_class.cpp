@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 
+#include "recovery/private_files.h"
+
 namespace tav {
 
 namespace {
@@ -91,6 +93,9 @@ Result<RecoveredClass> decodeRecoveredClass(const QByteArray& bytes, const QStri
 }
 
 Result<RecoveredClass> readRecoveredClass(const QString& path) {
+    if (isSymbolicLink(path))
+        return Status::failed(QStringLiteral("The recovery copy %1 is not read: %2")
+                                  .arg(QDir::toNativeSeparators(path), followsNoLink()));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return damaged(path, file.errorString());
     const QByteArray bytes = file.readAll();
