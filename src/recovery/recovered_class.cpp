@@ -87,7 +87,10 @@ Result<RecoveredClass> decodeRecoveredClass(const QByteArray& bytes, const QStri
                        readEncoding(in, state.sourceEncoding) &&
                        (in >> state.headerStamp >> state.sourceStamp, true) &&
                        readText(in, copy.header) && readText(in, copy.source);
-    if (!valid || in.status() != QDataStream::Ok || !in.atEnd())
+    // The stream reads more than the program writes (a true that is not 1, an empty text
+    // written as a missing one): only the program's own bytes make a copy, whatever its sum.
+    if (!valid || in.status() != QDataStream::Ok || !in.atEnd() ||
+        encodeRecoveredClass(state, copy.header, copy.source) != bytes)
         return damaged(path, QStringLiteral("its contents are not those of a class window"));
     return copy;
 }
