@@ -1,6 +1,7 @@
 # What the install adds to the program (bin, see src/CMakeLists.txt), the help file
 # (cmake/HelpFile.cmake), the icons (cmake/Icons.cmake) and the AppStream data
-# (cmake/AppStream.cmake): the desktop entry. The Debian package is made in cmake/Package.cmake.
+# (cmake/AppStream.cmake), the manual page and Debian's documents (cmake/Documentation.cmake): the
+# desktop entry. The Debian package is made in cmake/Package.cmake.
 if(TARGET tavrin)
   install(FILES ${PROJECT_SOURCE_DIR}/data/tavrin.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -29,9 +29,11 @@ QString question(const std::vector<Found>& found) {
 
 QList<TChildForm*> offerRecovery(Platform& platform, RecoveryStore& store, TTavMainForm& main) {
     // Held until the end, so that no other starting program takes the same copies.
-    const std::vector<std::unique_ptr<LeftSession>> sessions = store.leftSessions();
+    const LeftSessions left = store.leftSessions();
+    for (const Status& refused : left.refused)
+        platform.report(&main, refused, MessageIcon::Warning);
     std::vector<Found> found;
-    for (const std::unique_ptr<LeftSession>& session : sessions) {
+    for (const std::unique_ptr<LeftSession>& session : left.sessions) {
         for (const QString& path : session->copies()) {
             Result<RecoveredClass> copy = readRecoveredClass(path);
             if (copy.ok()) {

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 
+#include "recovery/private_files.h"
+
 namespace tav {
 
 namespace {
@@ -85,12 +87,18 @@ Result<RecoveredClass> decodeRecoveredClass(const QByteArray& bytes, const QStri
                        readEncoding(in, state.sourceEncoding) &&
                        (in >> state.headerStamp >> state.sourceStamp, true) &&
                        readText(in, copy.header) && readText(in, copy.source);
-    if (!valid || in.status() != QDataStream::Ok || !in.atEnd())
+    // The stream reads more than the program writes (a true that is not 1, an empty text
+    // written as a missing one): only the program's own bytes make a copy, whatever its sum.
+    if (!valid || in.status() != QDataStream::Ok || !in.atEnd() ||
+        encodeRecoveredClass(state, copy.header, copy.source) != bytes)
         return damaged(path, QStringLiteral("its contents are not those of a class window"));
     return copy;
 }
 
 Result<RecoveredClass> readRecoveredClass(const QString& path) {
+    if (isSymbolicLink(path))
+        return Status::failed(QStringLiteral("The recovery copy %1 is not read: %2")
+                                  .arg(QDir::toNativeSeparators(path), followsNoLink()));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return damaged(path, file.errorString());
     const QByteArray bytes = file.readAll();

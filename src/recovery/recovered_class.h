@@ -38,7 +38,7 @@ QByteArray encodeRecoveredClass(const RecoveryState& state, std::string_view hea
                                 std::string_view source);
 // The copy in `bytes`, or why it cannot be restored; `path` names it in the message.
 Result<RecoveredClass> decodeRecoveredClass(const QByteArray& bytes, const QString& path);
-// Reads and decodes the copy at path.
+// Reads and decodes the copy at path; a symbolic link there is refused, not followed.
 Result<RecoveredClass> readRecoveredClass(const QString& path);
 
 }  // namespace tav

@@ -7,6 +7,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "recovery/private_files.h"
+
 namespace tav {
 
 namespace {
@@ -58,18 +60,25 @@ QString RecoveryStore::newCopyName() { return QString::number(++copies_) + kCopy
 Status RecoveryStore::openSession() {
     if (!sessionPath_.isEmpty()) return Status::done();
     const QString what = QStringLiteral("Cannot keep recovery copies in");
-    if (!QDir().mkpath(root_)) return failure(what, root_, QStringLiteral("cannot make it"));
+    if (Status root = privateFolder(root_, true, what); !root.ok()) return root;
     // The process id names the folder for people; the random part keeps a later program with
     // the same id (after a restart of the machine) from taking a left folder for its own.
     QTemporaryDir folder(QDir(root_).filePath(QString::number(QCoreApplication::applicationPid()) +
                                               QStringLiteral("-XXXXXX")));
     if (!folder.isValid()) return failure(what, root_, folder.errorString());
     folder.setAutoRemove(false);
+    // Made 0700 already, unless the umask took the owner's own rights.
+    if (Status own = privateFolder(folder.path(), false, what); !own.ok()) {
+        QDir(folder.path()).removeRecursively();
+        return own;
+    }
     auto lock = std::make_unique<QLockFile>(QDir(folder.path()).filePath(kLockName));
     if (!lock->tryLock(0)) {
         QDir(folder.path()).removeRecursively();
         return failure(what, folder.path(), QStringLiteral("cannot lock it"));
     }
+    // The lock names the program and the machine; it is the owner's like the copies.
+    QFile::setPermissions(QDir(folder.path()).filePath(kLockName), kPrivateFile);
     sessionPath_ = folder.path();
     lock_ = std::move(lock);
     return Status::done();
@@ -82,10 +91,20 @@ Status RecoveryStore::write(const QString& name, const QByteArray& bytes) {
     }
     const QString path = QDir(sessionPath_).filePath(name);
     const QString what = QStringLiteral("Cannot write the recovery copy");
+    // A save file would write to where a link leads.
+    if (isSymbolicLink(path)) {
+        failed_ = true;
+        return failure(what, path, followsNoLink());
+    }
     QSaveFile file(path);
     Status written = Status::done();
     if (!file.open(QIODevice::WriteOnly)) {
         written = failure(what, path, file.errorString());
+    } else if (!file.setPermissions(kPrivateFile)) {
+        // The file is made with the umask's modes, or an old copy's; narrowed before it is
+        // written, it never holds a byte that others could read.
+        written = failure(what, path, file.errorString());
+        file.cancelWriting();
     } else if (file.write(bytes) != bytes.size()) {
         written = failure(what, path, file.errorString());
         file.cancelWriting();
@@ -106,19 +125,28 @@ bool RecoveryStore::firstFailure() {
     return true;
 }
 
-std::vector<std::unique_ptr<LeftSession>> RecoveryStore::leftSessions() const {
-    std::vector<std::unique_ptr<LeftSession>> left;
+LeftSessions RecoveryStore::leftSessions() const {
+    LeftSessions left;
+    const QString what = QStringLiteral("Cannot read the recovery copies in");
+    if (Status root = privateFolder(root_, false, what); !root.ok()) {
+        left.refused.push_back(std::move(root));
+        return left;
+    }
     const QDir root(root_);
     for (const QString& name : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
         const QString path = root.filePath(name);
         if (path == sessionPath_) continue;
+        if (isSymbolicLink(path)) {
+            left.refused.push_back(failure(what, path, followsNoLink()));
+            continue;
+        }
         const bool locked = QFileInfo::exists(QDir(path).filePath(kLockName));
         if (!locked && copiesIn(path).isEmpty()) continue;
         auto lock = std::make_unique<QLockFile>(QDir(path).filePath(kLockName));
         // Only a lock whose program is gone gives way, however long it has been held.
         lock->setStaleLockTime(0);
         if (!lock->tryLock(0)) continue;
-        left.push_back(std::make_unique<LeftSession>(path, std::move(lock)));
+        left.sessions.push_back(std::make_unique<LeftSession>(path, std::move(lock)));
     }
     return left;
 }

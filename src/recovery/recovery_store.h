@@ -2,7 +2,8 @@
 // Where the recovery copies of class windows are kept: a folder per running program under a
 // root folder (by default in the user's application data), guarded by a lock file so that a
 // later start can tell a program that is still running from one that ended without removing
-// its copies. Each copy is one file, written atomically.
+// its copies. Each copy is one file, written atomically. The folders and copies are private to
+// their owner, and symbolic links among them are never followed (see private_files.h).
 #include <QLockFile>
 #include <QString>
 #include <QStringList>
@@ -32,9 +33,17 @@ private:
     std::unique_ptr<QLockFile> lock_;
 };
 
+// What a start finds of the programs that are no longer running.
+struct LeftSessions {
+    std::vector<std::unique_ptr<LeftSession>> sessions;
+    // Why a folder was passed over: a symbolic link where the root or a program's folder is.
+    std::vector<Status> refused;
+};
+
 class RecoveryStore {
 public:
-    // root: the folder that holds the programs' folders; it is made on the first write.
+    // root: the folder that holds the programs' folders; it is made on the first write, and
+    // narrowed to its owner then and when left sessions are looked for.
     explicit RecoveryStore(QString root);
     // Removes this program's folder when no copy is left in it; copies left (windows destroyed
     // with unsaved changes) stay for the next start.
@@ -61,9 +70,9 @@ public:
     // The folders of programs that are no longer running and left copies, each locked by this
     // program until its LeftSession is destroyed. A folder being made right now (no lock and no
     // copy yet) is not among them.
-    std::vector<std::unique_ptr<LeftSession>> leftSessions() const;
+    LeftSessions leftSessions() const;
     // Moves a copy that cannot be restored out of its folder into the root, under a name of its
-    // own; returns the new path.
+    // own (a symbolic link is moved, not followed); returns the new path.
     Result<QString> setAside(const QString& copyPath) const;
 
 private:

@@ -1,11 +1,14 @@
 // Unsaved work survives the program's end: the class windows keep recovery copies, which the next
 // start offers when their program is gone; a save, a close without saving and a clean exit remove
-// them, and a damaged copy is reported and set aside.
+// them, and a damaged copy is reported and set aside. The folders and copies are their owner's
+// alone, and symbolic links among them are refused, never followed.
 #include <signal.h>
+#include <sys/stat.h>
 
 #include <QDirIterator>
 #include <QPointer>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTest>
 #include <functional>
 
@@ -51,6 +54,15 @@ protected:
                "\n\nRestore them? No discards their unsaved changes.";
     }
 };
+
+// The modes of path itself, as ls shows them; -1 when it is not there.
+int modeOf(const QString& path) {
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0) return -1;
+    return static_cast<int>(info.st_mode & 07777);
+}
+
+const QString kLinkRefused = ": it is a symbolic link, which Tavrin does not follow";
 
 TChildForm* documentNamed(TTavMainForm& main, const QString& name) {
     for (TChildForm* doc : main.documents()) {
@@ -230,6 +242,110 @@ TEST_F(Recovery, ADamagedCopyIsReportedAndSetAsideAndTheOthersAreOffered) {
         EXPECT_EQ(messageText(1), question({"/somewhere/Kept"})) << what;
         EXPECT_TRUE(copies().isEmpty()) << what;
         ASSERT_TRUE(QFile::remove(aside));
+    }
+}
+
+TEST_F(Recovery, FoldersAndCopiesAreTheOwnersAloneWhateverTheUmask) {
+    struct Case {
+        mode_t umask;
+        int rootBefore;  // the modes of a root folder that is already there, or -1
+    };
+    for (const Case c : {Case{0000, -1}, Case{0022, -1}, Case{0777, -1}, Case{0022, 0755}}) {
+        const std::string what = "umask " + std::to_string(c.umask);
+        const QString root = dir.filePath(QString("root-%1-%2").arg(c.umask).arg(c.rootBefore));
+        if (c.rootBefore >= 0) {
+            ASSERT_TRUE(QDir().mkdir(root) && ::chmod(qPrintable(root), c.rootBefore) == 0);
+        }
+        const mode_t before = ::umask(c.umask);
+        const auto restore = qScopeGuard([&] { ::umask(before); });
+        RecoveryStore store(root);
+        ASSERT_TRUE(store.write("1" + RecoveryStore::kCopySuffix, "first").ok()) << what;
+        const QString copy = store.sessionPath() + "/1" + RecoveryStore::kCopySuffix;
+        // A copy that an older Tavrin wrote with wider modes is narrowed by the next write.
+        ASSERT_EQ(::chmod(qPrintable(copy), 0644), 0);
+        ASSERT_TRUE(store.write("1" + RecoveryStore::kCopySuffix, "second").ok()) << what;
+        EXPECT_EQ(modeOf(root), 0700) << what;
+        EXPECT_EQ(modeOf(store.sessionPath()), 0700) << what;
+        EXPECT_EQ(modeOf(copy), 0600) << what;
+        EXPECT_EQ(modeOf(store.sessionPath() + "/lock"), 0600) << what;
+        EXPECT_EQ(fileBytes(copy), "second") << what;
+    }
+}
+
+TEST_F(Recovery, ALinkWhereTheFolderOrACopyShouldBeIsRefusedNotFollowed) {
+    const QString elsewhere = dir.filePath("elsewhere");
+    ASSERT_TRUE(QDir().mkdir(elsewhere) && putFile(elsewhere + "/secret", "untouched"));
+    const QString name = "1" + RecoveryStore::kCopySuffix;
+    struct Case {
+        const char* what;
+        // Plants a link into the store's path; returns the expected message.
+        std::function<QString(RecoveryStore&)> plant;
+    };
+    const Case cases[] = {
+        {"the recovery folder",
+         [&](RecoveryStore& store) {
+             EXPECT_TRUE(QFile::link(elsewhere, store.root()));
+             return "Cannot keep recovery copies in " + store.root() + kLinkRefused;
+         }},
+        {"a copy",
+         [&](RecoveryStore& store) {
+             EXPECT_TRUE(store.write(name, "copy").ok());
+             const QString copy = store.sessionPath() + "/" + name;
+             EXPECT_TRUE(QFile::remove(copy) && QFile::link(elsewhere + "/secret", copy));
+             return "Cannot write the recovery copy " + copy + kLinkRefused;
+         }},
+    };
+    for (const Case& c : cases) {
+        RecoveryStore store(dir.filePath(QString("store-") + c.what));
+        const QString expected = c.plant(store);
+        const Status written = store.write(name, "copy");
+        EXPECT_EQ(written.message(), expected) << c.what;
+        EXPECT_EQ(QDir(elsewhere).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                  QStringList{"secret"})
+            << c.what;
+        EXPECT_EQ(fileBytes(elsewhere + "/secret"), "untouched") << c.what;
+    }
+}
+
+TEST_F(Recovery, LinksInTheRecoveryFolderAreReportedAndNeverRead) {
+    RecoveryState state;
+    state.caption = "/elsewhere/Planted";
+    const QByteArray planted = encodeRecoveredClass(state, "class Planted\n{\n};", "");
+    const QString elsewhere = dir.filePath("elsewhere");
+    ASSERT_TRUE(QDir().mkpath(elsewhere + "/4242-abcdef") &&
+                putFile(elsewhere + "/4242-abcdef/1" + RecoveryStore::kCopySuffix, planted));
+    const QString session = recoveryRoot + "/4242-abcdef";
+    const QString copy = session + "/1" + RecoveryStore::kCopySuffix;
+    struct Case {
+        const char* what;
+        QString link, target, message;
+    };
+    const Case cases[] = {
+        {"the recovery folder", recoveryRoot, elsewhere,
+         "Cannot read the recovery copies in " + recoveryRoot + kLinkRefused},
+        {"a program's folder", session, elsewhere + "/4242-abcdef",
+         "Cannot read the recovery copies in " + session + kLinkRefused},
+        {"a copy", copy, elsewhere + "/4242-abcdef/1" + RecoveryStore::kCopySuffix,
+         "The recovery copy " + copy + " is not read" + kLinkRefused + ". It was kept as " +
+             recoveryRoot + "/4242-abcdef-1.damaged."},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(c.link).path()));
+        ASSERT_TRUE(QFile::link(c.target, c.link)) << c.what;
+        platform.messages.clear();
+        windows->offerRecovery();
+        ASSERT_EQ(platform.messages.size(), 1u) << c.what;
+        EXPECT_EQ(messageText(0), c.message) << c.what;
+        EXPECT_EQ(platform.messages[0].icon, MessageIcon::Warning) << c.what;
+        EXPECT_TRUE(main->documents().isEmpty()) << c.what;
+        EXPECT_EQ(fileBytes(elsewhere + "/4242-abcdef/1" + RecoveryStore::kCopySuffix), planted)
+            << c.what;
+        // What is left is the link alone, wherever it was put; nothing it leads to is touched.
+        if (QFileInfo(recoveryRoot).isSymLink()) {
+            ASSERT_TRUE(QFile::remove(recoveryRoot));
+        } else {
+            ASSERT_TRUE(QDir(recoveryRoot).removeRecursively());
+        }
     }
 }
 

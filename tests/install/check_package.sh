@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package into a scratch directory and checks it: the files a desktop needs,
-# the dependencies and maintainer, and maintainer scripts that refresh the desktop's program list
-# and icon cache on install and removal when the tools for that are there (and only then).
+# the manual page, Debian's copyright file and changelog, the dependencies and maintainer, and
+# maintainer scripts that refresh the desktop's program list and icon cache on install and
+# removal when the tools for that are there (and only then).
 # Usage: check_package.sh CPACK CPACK_CONFIG
 set -euo pipefail
 cpack_command="$1"
@@ -22,6 +23,7 @@ deb="${debs[0]}"
 
 contents="$(dpkg-deb --contents "$deb" | awk '{print $NF}')"
 for file in bin/tavrin share/tavrin/tav.hlp share/applications/tavrin.desktop \
+  share/doc/tavrin/copyright share/doc/tavrin/changelog.gz share/man/man1/tavrin.1.gz \
   'share/metainfo/[^/]*.metainfo.xml' share/icons/hicolor/scalable/apps/tavrin.svg \
   share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/tavrin.png; do
   grep -qx "\./usr/$file" <<<"$contents" || fail "the package does not hold /usr/$file"
