@@ -399,5 +399,38 @@ TEST_F(AppFixture, AltFOpensTheFileMenuEveryTimeThoughFunctionsSharesTheLetter) 
     }
 }
 
+TEST_F(AppFixture, AnAltChordThatNoMenuTakesTypesNothingWhileAltGrTypes) {
+    struct Chord {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QString text;
+        QString typed;
+    };
+    const std::vector<Chord> chords{
+        {Qt::Key_C, Qt::AltModifier, "c", ""},
+        {Qt::Key_C, Qt::AltModifier | Qt::ShiftModifier, "C", ""},
+        {Qt::Key_1, Qt::AltModifier, "1", ""},
+        {Qt::Key_Tab, Qt::AltModifier, "\t", ""},
+        {Qt::Key_C, Qt::NoModifier, "c", "c"},
+        // AltGr: a group switch on X11, Ctrl+Alt on Windows.
+        {Qt::Key_E, Qt::GroupSwitchModifier, "\u20ac", "\u20ac"},
+        {Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier, "@", "@"},
+    };
+    TChildForm* doc = newClass("Keys");
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    for (TextPane* pane : {doc->HeaderMemo, doc->SourceMemo}) {
+        pane->setFocus();
+        for (const Chord& chord : chords) {
+            pane->moveCursor(QTextCursor::Start);
+            const QString before = pane->wholeText();
+            QTest::sendKeyEvent(QTest::Click, pane, chord.key, chord.text, chord.modifiers);
+            QString after = pane->wholeText();
+            EXPECT_EQ(after.remove(0, chord.typed.size()), before) << chord.text.toStdString();
+            EXPECT_EQ(pane->wholeText().left(chord.typed.size()), chord.typed);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tav::testing
