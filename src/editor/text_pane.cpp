@@ -131,7 +131,10 @@ void TextPane::setWholeText(const QString& text) {
 }
 
 void TextPane::setWholeTextUtf8(std::string text) {
-    setWholeText(QString::fromStdString(text));
+    // A text that starts with U+FEFF keeps it: the plain conversion would drop it as a
+    // byte-order mark.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    setWholeText(decoder(text));
     adoptReadingCopy(std::move(text));
 }
 
