@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "app/bold_caption_button.h"
+#include "app/workspace.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/editable_combo.h"
 #include "dialogs/pictures.h"
@@ -407,7 +408,7 @@ void TTavMainForm::AddMemberFunction1Click() { onDocument(&TChildForm::AddMember
 void TTavMainForm::AddOperator1Click() { onDocument(&TChildForm::AddOperator); }
 void TTavMainForm::AddCopyConstructor1Click() { onDocument(&TChildForm::AddCopyConstructor); }
 void TTavMainForm::Tile1Click() { MdiArea->tileSubWindows(); }
-void TTavMainForm::Cascade1Click() { MdiArea->cascadeSubWindows(); }
+void TTavMainForm::Cascade1Click() { tav::cascadeInside(*MdiArea); }
 
 void TTavMainForm::ClassesClick() {
     qDeleteAll(classItems_);  // a deleted action leaves its menu

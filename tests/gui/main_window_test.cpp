@@ -160,6 +160,24 @@ TEST_F(MainWindow, ClassesMenuShowsAnAmpersandNameAsIs) {
     EXPECT_EQ(main->activeDocument(), doc);
 }
 
+// The workspace of the main window at its first size is smaller than a class window would like.
+TEST_F(MainWindow, CascadedWindowsFitInsideTheWorkspace) {
+    for (const char* name : {"A", "B", "C"}) newClass(name);
+    main->documents().front()->showMinimized();  // stays where it is
+    main->Cascade1->trigger();
+    const QRect workspace = main->MdiArea->viewport()->rect();
+    ASSERT_LT(workspace.height(), main->documents().back()->sizeHint().height());
+    QList<QRect> cascaded;
+    for (TChildForm* doc : main->documents().mid(1)) {
+        EXPECT_TRUE(workspace.contains(doc->geometry())) << doc->ClassName.toStdString();
+        EXPECT_GT(doc->SourceMemo->height(), 30) << doc->ClassName.toStdString();
+        cascaded.append(doc->geometry());
+    }
+    ASSERT_EQ(cascaded.size(), 2);
+    EXPECT_EQ(cascaded[0].size(), cascaded[1].size());
+    EXPECT_LT(cascaded[0].topLeft().manhattanLength(), cascaded[1].topLeft().manhattanLength());
+}
+
 TEST_F(MainWindow, ResizeSetsTheFunctionListWidth) {
     main->resize(700, 377);
     EXPECT_EQ(main->FunctionsCombo->width(), 472);
