@@ -310,6 +310,7 @@ QList<TChildForm*> TTavMainForm::documents() const {
 TChildForm* TTavMainForm::createDocument() {
     auto* document = new TChildForm(this);
     MdiArea->addSubWindow(document);
+    tav::activateAnotherWhenMinimised(*MdiArea, document);
     document->show();
     return document;
 }

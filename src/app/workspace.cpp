@@ -28,4 +28,22 @@ void cascadeInside(QMdiArea& area) {
     for (QMdiSubWindow* window : cascaded) window->resize(window->size().boundedTo(fit));
 }
 
+void activateAnotherWhenMinimised(QMdiArea& area, QMdiSubWindow* window) {
+    QObject::connect(
+        window, &QMdiSubWindow::windowStateChanged, &area,
+        [&area, window](Qt::WindowStates, Qt::WindowStates state) {
+            if (!state.testFlag(Qt::WindowMinimized) || area.activeSubWindow() != window) return;
+            const QList<QMdiSubWindow*> windows = area.subWindowList(area.activationOrder());
+            const qsizetype at = windows.indexOf(window);
+            for (qsizetype step = 1; step < windows.size(); ++step) {
+                QMdiSubWindow* next = windows[(at + step) % windows.size()];
+                if (isShown(next)) {
+                    area.setActiveSubWindow(next);
+                    return;
+                }
+            }
+            area.setActiveSubWindow(nullptr);
+        });
+}
+
 }  // namespace tav

@@ -178,6 +178,28 @@ TEST_F(MainWindow, CascadedWindowsFitInsideTheWorkspace) {
     EXPECT_LT(cascaded[0].topLeft().manhattanLength(), cascaded[1].topLeft().manhattanLength());
 }
 
+// Commands go to the window the user sees as active, never to a minimised one.
+TEST_F(MainWindow, MinimisingTheActiveWindowActivatesTheNextOneShownOrNone) {
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    TChildForm* a = newClass("A");
+    TChildForm* b = newClass("B");
+    TChildForm* c = newClass("C");
+    main->Tile1->trigger();
+    ASSERT_EQ(main->activeDocument(), c);
+    c->showMinimized();
+    EXPECT_EQ(main->activeDocument(), a);  // after the last window, the first
+    main->AddCopyConstructor1->trigger();
+    EXPECT_EQ(a->FunctionList.size(), 3u);
+    EXPECT_EQ(c->FunctionList.size(), 2u);
+    b->showMinimized();  // not the active one: nothing changes
+    EXPECT_EQ(main->activeDocument(), a);
+    a->showMinimized();
+    EXPECT_EQ(main->activeDocument(), nullptr);
+    main->AddCopyConstructor1->trigger();
+    for (TChildForm* doc : {a, b, c}) EXPECT_LE(doc->FunctionList.size(), 3u);
+}
+
 TEST_F(MainWindow, ResizeSetsTheFunctionListWidth) {
     main->resize(700, 377);
     EXPECT_EQ(main->FunctionsCombo->width(), 472);
