@@ -351,6 +351,14 @@ void TTavMainForm::Open1Click() {
     runCommand([this] { createDocument()->OpenClass(); });
 }
 
+namespace {
+// A C++ header or source file: a name that the Open chooser's first filter entry shows.
+bool isClassFile(const QString& path) {
+    return QDir::match(TChildForm::kOpenFilter.section(QLatin1Char('|'), 1, 1),
+                       QFileInfo(path).fileName());
+}
+}  // namespace
+
 void TTavMainForm::openFiles(const QStringList& paths) {
     QStringList openedPairs;
     for (const QString& path : paths) {
@@ -362,11 +370,24 @@ void TTavMainForm::openFiles(const QStringList& paths) {
                               tav::MessageIcon::Error);
             continue;
         }
+        if (!isClassFile(path)) {
+            platform_.message(this,
+                              QStringLiteral("%1 is not a C++ header or source file")
+                                  .arg(QDir::toNativeSeparators(path)),
+                              tav::MessageIcon::Error);
+            continue;
+        }
         const QString absolute = file.absoluteFilePath();
         const QString pair = tav::withoutExtension(QDir::toNativeSeparators(absolute));
         if (openedPairs.contains(pair)) continue;
         openedPairs.append(pair);
-        runCommand([this, &absolute] { createDocument()->OpenClassFile(absolute); });
+        runCommand([this, &absolute] {
+            // A pair that cannot be read leaves no window behind: its message said why.
+            TChildForm* document = createDocument();
+            if (document->OpenClassFile(absolute)) return;
+            document->Modified = false;
+            document->close();
+        });
     }
 }
 
@@ -376,8 +397,7 @@ QStringList droppedClassFiles(const QMimeData* data) {
     QStringList files;
     if (!data->hasUrls()) return files;
     for (const QUrl& url : data->urls()) {
-        const QString suffix = QFileInfo(url.path()).suffix();
-        if (!url.isLocalFile() || (suffix != u"h" && suffix != u"cpp")) return {};
+        if (!url.isLocalFile() || !isClassFile(url.path())) return {};
         files.append(url.toLocalFile());
     }
     return files;

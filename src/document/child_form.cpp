@@ -262,7 +262,7 @@ void TChildForm::OpenClass() {
     OpenClassFile(chosen);
 }
 
-void TChildForm::OpenClassFile(const QString& path) {
+bool TChildForm::OpenClassFile(const QString& path) {
     const QString chosen = QDir::toNativeSeparators(path);
     ClassDir = tav::directoryPart(chosen);
     const QString base = tav::withoutExtension(chosen) + QLatin1Char('.');
@@ -270,15 +270,16 @@ void TChildForm::OpenClassFile(const QString& path) {
     // is needed for that.
     const auto noCopy = qScopeGuard([this] { recovery_->discard(); });
     const tav::Result<bool> header = ScanHeader(base + QStringLiteral("h"));
-    if (!platform().report(this, header.status())) return;
+    if (!platform().report(this, header.status())) return false;
     if (!header.value())
         platform().message(this, QStringLiteral("Header read error"), MessageIcon::Warning);
     const tav::Result<bool> source = ScanSource(base + QStringLiteral("cpp"));
-    if (!platform().report(this, source.status())) return;
+    if (!platform().report(this, source.status())) return false;
     if (!source.value())
         platform().message(this, QStringLiteral("Source read error"), MessageIcon::Warning);
     MainForm->enableDocumentControls();
     ShowFunctionList();
+    return true;
 }
 
 // ---- Scans and navigation --------------------------------------------------------------------

@@ -55,8 +55,9 @@ public:
     bool SaveClass();
     void SaveClassAs();
     void OpenClass();
-    // Opens the pair of path (either file of it) as if the Open dialog had chosen it.
-    void OpenClassFile(const QString& path);
+    // Opens the pair of path (either file of it) as if the Open dialog had chosen it. False when
+    // a file could not be read (reported), whether or not a class or a function was found.
+    bool OpenClassFile(const QString& path);
 
     void AddDataMember();
     void AddMemberFunction();
