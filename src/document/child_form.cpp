@@ -208,20 +208,18 @@ bool TChildForm::writeClassFiles(const QString& headerPath, const QString& sourc
 // No leaves the pair as it is.
 bool TChildForm::mayOverwrite(const QString& headerPath, const QString& sourcePath) {
     QStringList changed;
-    if (tav::changedOnDisk(*HeaderMemo, headerPath, headerStamp_))
-        changed.append(QDir::toNativeSeparators(headerPath));
-    if (tav::changedOnDisk(*SourceMemo, sourcePath, sourceStamp_))
-        changed.append(QDir::toNativeSeparators(sourcePath));
-    if (changed.isEmpty()) return true;
-    const QString text =
-        changed.size() == 1 ? changed[0] + QStringLiteral(
-                                               " has changed on disk since it was opened or saved "
-                                               "here. Overwrite it?")
-                            : changed.join(QStringLiteral(" and ")) +
-                                  QStringLiteral(
-                                      " have changed on disk since they were opened or saved here. "
-                                      "Overwrite them?");
-    return platform().messageBox(this, text, tav::kMessageCaption, MessageIcon::Warning,
+    QStringList holdingOther;
+    auto check = [&](const TextPane& pane, const QString& path, const tav::FileStamp& stamp) {
+        const tav::OnDisk found = tav::onDisk(pane, path, stamp);
+        if (found == tav::OnDisk::ChangedSinceSeen) changed.append(QDir::toNativeSeparators(path));
+        if (found == tav::OnDisk::HoldsOtherText)
+            holdingOther.append(QDir::toNativeSeparators(path));
+    };
+    check(*HeaderMemo, headerPath, headerStamp_);
+    check(*SourceMemo, sourcePath, sourceStamp_);
+    if (changed.isEmpty() && holdingOther.isEmpty()) return true;
+    return platform().messageBox(this, tav::overwriteQuestion(changed, holdingOther),
+                                 tav::kMessageCaption, MessageIcon::Warning,
                                  tav::MessageButtons::YesNoDefaultNo) == tav::MessageAnswer::Yes;
 }
 
