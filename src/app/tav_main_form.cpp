@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "app/bold_caption_button.h"
+#include "app/workspace.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/editable_combo.h"
 #include "dialogs/pictures.h"
@@ -314,6 +315,7 @@ TChildForm* TTavMainForm::createDocument() {
     });
     connect(window, &TChildForm::activated, this, [this, window] { FormActivate(*window); });
     MdiArea->addSubWindow(window);
+    tav::activateAnotherWhenMinimised(*MdiArea, window);
     window->show();
     return window;
 }
@@ -390,6 +392,14 @@ void TTavMainForm::Open1Click() {
     });
 }
 
+namespace {
+// A C++ header or source file: a name that the Open chooser's first filter entry shows.
+bool isClassFile(const QString& path) {
+    return QDir::match(TChildForm::kOpenFilter.section(QLatin1Char('|'), 1, 1),
+                       QFileInfo(path).fileName());
+}
+}  // namespace
+
 void TTavMainForm::openFiles(const QStringList& paths) {
     QStringList openedPairs;
     for (const QString& path : paths) {
@@ -401,13 +411,26 @@ void TTavMainForm::openFiles(const QStringList& paths) {
                               tav::MessageIcon::Error);
             continue;
         }
+        if (!isClassFile(path)) {
+            platform_.message(this,
+                              QStringLiteral("%1 is not a C++ header or source file")
+                                  .arg(QDir::toNativeSeparators(path)),
+                              tav::MessageIcon::Error);
+            continue;
+        }
         const QString absolute = file.absoluteFilePath();
         const QString pair = tav::withoutExtension(QDir::toNativeSeparators(absolute));
         if (openedPairs.contains(pair)) continue;
         openedPairs.append(pair);
         runCommand([this, &absolute] {
+            // A pair that cannot be read leaves no window behind: its message said why.
             TChildForm* window = createDocument();
-            if (window->OpenClassFile(absolute)) opened(*window);
+            if (window->OpenClassFile(absolute)) {
+                opened(*window);
+                return;
+            }
+            window->document().setModified(false);
+            window->close();
         });
     }
 }
@@ -418,8 +441,7 @@ QStringList droppedClassFiles(const QMimeData* data) {
     QStringList files;
     if (!data->hasUrls()) return files;
     for (const QUrl& url : data->urls()) {
-        const QString suffix = QFileInfo(url.path()).suffix();
-        if (!url.isLocalFile() || (suffix != u"h" && suffix != u"cpp")) return {};
+        if (!url.isLocalFile() || !isClassFile(url.path())) return {};
         files.append(url.toLocalFile());
     }
     return files;
@@ -461,7 +483,7 @@ void TTavMainForm::AddCopyConstructor1Click() {
     });
 }
 void TTavMainForm::Tile1Click() { MdiArea->tileSubWindows(); }
-void TTavMainForm::Cascade1Click() { MdiArea->cascadeSubWindows(); }
+void TTavMainForm::Cascade1Click() { tav::cascadeInside(*MdiArea); }
 
 void TTavMainForm::ClassesClick() {
     qDeleteAll(classItems_);  // a deleted action leaves its menu

@@ -37,13 +37,7 @@ TInputDataDlg::TInputDataDlg(tav::Platform& platform)
     labelField(Label, Type);
     labelField(Label2, Name);
 
-    setTabOrder(Private, Protected);
-    setTabOrder(Protected, Public);
-    setTabOrder(Public, Name);
-    setTabOrder(Name, Button1);
-    setTabOrder(Button1, Button2);
-    setTabOrder(Button2, Type);
-    setTabOrder(Type, Button3);
+    setTabChain({Private, Protected, Public, Type, Name, Button1, Button3, Button2});
 }
 
 tav::DataMemberInput TInputDataDlg::value() const {

@@ -49,16 +49,8 @@ TInputFunctionDlg::TInputFunctionDlg(tav::Platform& platform)
     labelField(Label3, Name);
     labelField(Label4, Arguments);
 
-    setTabOrder(Private, Protected);
-    setTabOrder(Protected, Public);
-    setTabOrder(Public, Virtual);
-    setTabOrder(Virtual, PureVirtual);
-    setTabOrder(PureVirtual, Type);
-    setTabOrder(Type, Name);
-    setTabOrder(Name, Arguments);
-    setTabOrder(Arguments, Button1);
-    setTabOrder(Button1, Button2);
-    setTabOrder(Button2, Button3);
+    setTabChain({Private, Protected, Public, Virtual, PureVirtual, Type, Name, Arguments, Button1,
+                 Button3, Button2});
 
     // clicked, not toggled: only the user's click on a box runs its rule.
     connect(Virtual, &QCheckBox::clicked, this, &TInputFunctionDlg::VirtualClick);

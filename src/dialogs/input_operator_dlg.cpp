@@ -33,12 +33,7 @@ TInputOperatorDlg::TInputOperatorDlg(tav::Platform& platform)
 
     labelField(Label1, Operator);
 
-    setTabOrder(Virtual, PureVirtual);
-    setTabOrder(PureVirtual, Normal);
-    setTabOrder(Normal, Operator);
-    setTabOrder(Operator, Button1);
-    setTabOrder(Button1, Button2);
-    setTabOrder(Button2, Button3);
+    setTabChain({Normal, Virtual, PureVirtual, Operator, Button1, Button3, Button2});
 }
 
 tav::OperatorInput TInputOperatorDlg::value() const {

@@ -74,13 +74,7 @@ TNewClassDlg::TNewClassDlg(tav::Platform& platform)
     labelField(Label1, Name);
     labelField(Label2, Dir);
 
-    setTabOrder(Normal, VirtualBase);
-    setTabOrder(VirtualBase, Name);
-    setTabOrder(Name, Button1);
-    setTabOrder(Button1, Button2);
-    setTabOrder(Button2, Dir);
-    setTabOrder(Dir, Drive);
-    setTabOrder(Drive, Button3);
+    setTabChain({Normal, VirtualBase, Name, Dir, Drive, Button1, Button3, Button2});
 
     connect(Dir, &TDirectoryList::directoryChanged, this, &TNewClassDlg::showDirectory);
     Dir->setDirectory(QDir::currentPath());

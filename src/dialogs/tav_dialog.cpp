@@ -126,6 +126,14 @@ void TTavDialog::labelField(QLabel* label, QWidget* field) {
         field->setAccessibleName(caption);
 }
 
+void TTavDialog::setTabChain(std::initializer_list<QWidget*> controls) {
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (previous) setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
 void TTavDialog::connectButtons(QPushButton* cancel, QPushButton* ok, QPushButton* help,
                                 int helpContext) {
     connect(cancel, &QPushButton::clicked, this, [this] { done(tav::ModalCancel); });

@@ -6,6 +6,7 @@
 // public under their names for tests and layout checks, but no caller reads them.
 #include <QDialog>
 #include <QStringList>
+#include <initializer_list>
 
 #include "members/members.h"
 #include "platform/platform.h"
@@ -50,6 +51,10 @@ protected:
     // label's caption (an editable combo box's edit field and list too), as a screen reader
     // reads it once rather than as caption and object name.
     static void labelField(QLabel* label, QWidget* field);
+
+    // Tab visits the controls in the order given: as they are laid out, top to bottom and left to
+    // right, the buttons last.
+    static void setTabChain(std::initializer_list<QWidget*> controls);
 
     // cancel ends with Cancel, ok with OK, help opens the help file at helpContext.
     void connectButtons(QPushButton* cancel, QPushButton* ok, QPushButton* help, int helpContext);

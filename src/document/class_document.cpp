@@ -106,14 +106,20 @@ QString ClassDocument::classFile(const QString& extension) const {
     return classDir_ + ClassName() + extension;
 }
 
-QStringList ClassDocument::changedOnDisk(const QString& headerPath,
-                                         const QString& sourcePath) const {
-    QStringList changed;
-    if (tav::changedOnDisk(header_, headerPath, headerStamp_))
-        changed.append(QDir::toNativeSeparators(headerPath));
-    if (tav::changedOnDisk(source_, sourcePath, sourceStamp_))
-        changed.append(QDir::toNativeSeparators(sourcePath));
-    return changed;
+ClassDocument::UnseenFiles ClassDocument::unseenOnDisk(const QString& headerPath,
+                                                       const QString& sourcePath) const {
+    UnseenFiles unseen;
+    const auto check = [&unseen](const DocumentText& text, const QString& path,
+                                 const FileStamp& stamp) {
+        const OnDisk found = onDisk(text, path, stamp);
+        if (found == OnDisk::ChangedSinceSeen)
+            unseen.changed.append(QDir::toNativeSeparators(path));
+        if (found == OnDisk::HoldsOtherText)
+            unseen.holdingOther.append(QDir::toNativeSeparators(path));
+    };
+    check(header_, headerPath, headerStamp_);
+    check(source_, sourcePath, sourceStamp_);
+    return unseen;
 }
 
 Status ClassDocument::writeFiles(const QString& headerPath, const QString& sourcePath) {

@@ -76,8 +76,13 @@ public:
     QString classFile(const QString& extension) const;
     // The files among the two that a save would overwrite without having seen them, in native
     // notation: changed since the document read or wrote them, or, for a path it never read or
-    // wrote, holding other bytes than the save would write.
-    QStringList changedOnDisk(const QString& headerPath, const QString& sourcePath) const;
+    // wrote, already holding other bytes than the save would write.
+    struct UnseenFiles {
+        QStringList changed;
+        QStringList holdingOther;
+        bool none() const { return changed.isEmpty() && holdingOther.isEmpty(); }
+    };
+    UnseenFiles unseenOnDisk(const QString& headerPath, const QString& sourcePath) const;
     // Writes the header, then the source; the first failure stops it. Stamps are kept for the
     // class's own files only: a copy written elsewhere is not the document's file.
     Status writeFiles(const QString& headerPath, const QString& sourcePath);

@@ -96,11 +96,29 @@ Status writeTextToFile(const DocumentText& text, const QString& path, FileStamp*
     return Status::done();
 }
 
-bool changedOnDisk(const DocumentText& text, const QString& path, const FileStamp& last) {
-    if (last.path == path) return changedSince(last);
+OnDisk onDisk(const DocumentText& text, const QString& path, const FileStamp& last) {
+    if (last.path == path) return changedSince(last) ? OnDisk::ChangedSinceSeen : OnDisk::AsSeen;
     // Text the encoding cannot hold is never written: the save reports it.
     const std::optional<std::string> bytes = encodeFile(text.textUtf8(), text.encoding);
-    return bytes && holdsOtherThan(path, *bytes);
+    return bytes && holdsOtherThan(path, *bytes) ? OnDisk::HoldsOtherText : OnDisk::AsSeen;
+}
+
+QString overwriteQuestion(const QStringList& changed, const QStringList& holdingOther) {
+    const QString and_ = QStringLiteral(" and ");
+    QStringList parts;
+    if (changed.size() == 1)
+        parts << changed[0] +
+                     QStringLiteral(" has changed on disk since it was opened or saved here");
+    else if (!changed.isEmpty())
+        parts << changed.join(and_) +
+                     QStringLiteral(" have changed on disk since they were opened or saved here");
+    if (holdingOther.size() == 1)
+        parts << holdingOther[0] + QStringLiteral(" already exists and holds other text");
+    else if (!holdingOther.isEmpty())
+        parts << holdingOther.join(and_) + QStringLiteral(" already exist and hold other text");
+    const bool one = changed.size() + holdingOther.size() == 1;
+    return parts.join(QStringLiteral(", and ")) +
+           (one ? QStringLiteral(". Overwrite it?") : QStringLiteral(". Overwrite them?"));
 }
 
 }  // namespace tav

@@ -2,6 +2,7 @@
 // Reading a class file into a file text and writing a file text to a class file. Each write is
 // atomic: the file holds either its old or its whole new content, never a part.
 #include <QString>
+#include <QStringList>
 
 #include "files/file_stamp.h"
 #include "files/status.h"
@@ -21,10 +22,15 @@ Status loadTextFromFile(DocumentText& text, const QString& path, FileStamp* read
 // `written`, when given, gets the stamp of what was written once the file is in place.
 Status writeTextToFile(const DocumentText& text, const QString& path, FileStamp* written = nullptr);
 
-// Whether a save of the text to path would overwrite something that the window has not seen:
-// `last` is what the window last read from or wrote to that path; with no stamp of that path
-// (a class never saved, or saved under another name), the file counts as changed when it holds
-// other bytes than the save would write.
-bool changedOnDisk(const DocumentText& text, const QString& path, const FileStamp& last);
+// What a save of the text to path would overwrite that the window has not seen. `last` is what
+// the window last read from or wrote to that path: the file changed since, or with no stamp of
+// that path (a class never saved, or saved under another name) the file already exists and
+// holds other bytes than the save would write.
+enum class OnDisk { AsSeen, ChangedSinceSeen, HoldsOtherText };
+OnDisk onDisk(const DocumentText& text, const QString& path, const FileStamp& last);
+
+// The question before overwriting: the files that changed since the window saw them and those
+// that already existed with other text, each named as given.
+QString overwriteQuestion(const QStringList& changed, const QStringList& holdingOther);
 
 }  // namespace tav

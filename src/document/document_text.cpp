@@ -1,5 +1,6 @@
 #include "document/document_text.h"
 
+#include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -107,7 +108,10 @@ void DocumentText::setWholeText(const QString& text) {
 }
 
 void DocumentText::setWholeTextUtf8(std::string text) {
-    setWholeText(QString::fromStdString(text));
+    // A text that starts with U+FEFF keeps it: the plain conversion would drop it as a
+    // byte-order mark.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    setWholeText(decoder(text));
     adoptReadingCopy(std::move(text));
 }
 

@@ -83,6 +83,16 @@ void TextPane::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    // An Alt chord that no menu or command took reaches the pane with its letter as text; it
+    // types nothing. AltGr is not Alt: X11 reports it as a group switch and Windows as Ctrl+Alt,
+    // and the characters it makes are typed. Alt with keys that type nothing goes on as before.
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const QString text = event->text();
+    if (modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier) &&
+        !text.isEmpty() && (text.front().isPrint() || text.front() == u'\t')) {
+        event->ignore();
+        return;
+    }
     QPlainTextEdit::keyPressEvent(event);
 }
 

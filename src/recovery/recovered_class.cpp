@@ -30,7 +30,7 @@ void writeText(QDataStream& out, std::string_view text) {
 bool readEncoding(QDataStream& in, FileEncoding& encoding) {
     quint8 value = 0;
     in >> value;
-    if (value > static_cast<quint8>(FileEncoding::Latin1)) return false;
+    if (value > static_cast<quint8>(FileEncoding::Utf8WithMark)) return false;
     encoding = static_cast<FileEncoding>(value);
     return true;
 }

@@ -59,13 +59,17 @@ bool isValidUtf8(std::string_view bytes) {
 }
 
 DecodedFile decodeFile(std::string_view bytes) {
-    return decodeFileAs(bytes, isValidUtf8(bytes) ? FileEncoding::Utf8 : FileEncoding::Latin1);
+    if (!isValidUtf8(bytes)) return decodeFileAs(bytes, FileEncoding::Latin1);
+    return decodeFileAs(
+        bytes, bytes.starts_with(kUtf8Mark) ? FileEncoding::Utf8WithMark : FileEncoding::Utf8);
 }
 
 DecodedFile decodeFileAs(std::string_view bytes, FileEncoding encoding) {
     DecodedFile result;
     result.encoding = encoding;
-    const bool utf8 = result.encoding == FileEncoding::Utf8;
+    const bool utf8 = encoding != FileEncoding::Latin1;
+    if (encoding == FileEncoding::Utf8WithMark && bytes.starts_with(kUtf8Mark))
+        bytes.remove_prefix(kUtf8Mark.size());
     result.text.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const unsigned char b = byteAt(bytes, i);
@@ -85,12 +89,14 @@ DecodedFile decodeFileAs(std::string_view bytes, FileEncoding encoding) {
 std::optional<std::string> encodeFile(std::string_view text, FileEncoding encoding) {
     if (!isValidUtf8(text)) return std::nullopt;
     std::string bytes;
-    bytes.reserve(text.size() + text.size() / 16);
+    bytes.reserve(kUtf8Mark.size() + text.size() + text.size() / 16);
+    if (encoding == FileEncoding::Utf8WithMark) bytes += kUtf8Mark;
+    const bool utf8 = encoding != FileEncoding::Latin1;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const unsigned char c = byteAt(text, i);
         if (c == '\n') {
             bytes += "\r\n";
-        } else if (encoding == FileEncoding::Utf8 || c < 0x80) {
+        } else if (utf8 || c < 0x80) {
             bytes += static_cast<char>(c);
         } else if (c == 0xC2 || c == 0xC3) {
             // U+0080 to U+00FF: two UTF-8 bytes become the one Latin-1 byte. The text was

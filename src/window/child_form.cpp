@@ -6,6 +6,7 @@
 #include <QSplitter>
 
 #include "dialogs/pictures.h"
+#include "document/class_files.h"
 #include "editor/text_pane.h"
 #include "files/file_names.h"
 #include "platform/platform.h"
@@ -86,17 +87,10 @@ bool TChildForm::writeClassFiles(const QString& headerPath, const QString& sourc
 // Both files are checked before either is written, and asked about in one question, so that
 // No leaves the pair as it is.
 bool TChildForm::mayOverwrite(const QString& headerPath, const QString& sourcePath) {
-    const QStringList changed = document_->changedOnDisk(headerPath, sourcePath);
-    if (changed.isEmpty()) return true;
-    const QString text =
-        changed.size() == 1 ? changed[0] + QStringLiteral(
-                                               " has changed on disk since it was opened or saved "
-                                               "here. Overwrite it?")
-                            : changed.join(QStringLiteral(" and ")) +
-                                  QStringLiteral(
-                                      " have changed on disk since they were opened or saved here. "
-                                      "Overwrite them?");
-    return platform_.messageBox(this, text, tav::kMessageCaption, MessageIcon::Warning,
+    const tav::ClassDocument::UnseenFiles unseen = document_->unseenOnDisk(headerPath, sourcePath);
+    if (unseen.none()) return true;
+    return platform_.messageBox(this, tav::overwriteQuestion(unseen.changed, unseen.holdingOther),
+                                tav::kMessageCaption, MessageIcon::Warning,
                                 tav::MessageButtons::YesNoDefaultNo) == tav::MessageAnswer::Yes;
 }
 

@@ -66,7 +66,7 @@ TEST_P(EachInsertion, IsOneUndoStepAndSurvivesASaveAndAnOpen) {
 
     const QString header = doc.classFile(".h");
     const QString source = doc.classFile(".cpp");
-    EXPECT_TRUE(doc.changedOnDisk(header, source).isEmpty());  // nothing there yet
+    EXPECT_TRUE(doc.unseenOnDisk(header, source).none());  // nothing there yet
     ASSERT_TRUE(doc.writeFiles(header, source).ok());
     EXPECT_TRUE(doc.markSaved());
     EXPECT_FALSE(doc.Modified());

@@ -1,10 +1,12 @@
-// A class file changed by something else since the window read or wrote it is not overwritten
-// without a question, at Save, at the close question and at the exit; No writes neither file.
+// A class file changed by something else since the window read or wrote it, or one it never
+// read that holds other text, is not overwritten without a question, at Save, at the close
+// question and at the exit; No writes neither file.
 #include <QFileInfo>
 #include <QPointer>
 #include <map>
 
 #include "app_fixture.h"
+#include "document/class_files.h"
 #include "reliability_support.h"
 
 namespace tav::testing {
@@ -13,10 +15,19 @@ namespace {
 // What the window knows of its files before the save.
 enum class Origin { Opened, SavedHere, NeverSaved };
 // What happens to the files on disk before the save.
-enum class OnDisk { ChangeHeader, ChangeSource, TouchBoth, DeleteHeader, PutOther, PutSame };
+enum class OnDisk {
+    ChangeHeader,
+    ChangeSource,
+    TouchBoth,
+    DeleteHeader,
+    PutOther,
+    PutOtherHeader,
+    PutSame
+};
 // How the save starts.
 enum class Start { Save, CloseQuestionYes, Exit };
-enum class Asked { Nothing, Header, Source, Both };
+// A question about files changed since they were seen, or about files that were never seen.
+enum class Asked { Nothing, Header, Source, Both, OtherHeader, OtherBoth };
 
 struct Case {
     const char* what;
@@ -39,8 +50,10 @@ const Case kCases[] = {
      Asked::Nothing, MessageAnswer::No, true},
     {"a deleted header", Origin::SavedHere, OnDisk::DeleteHeader, Start::Save, Asked::Nothing,
      MessageAnswer::No, true},
-    {"a new class over other files", Origin::NeverSaved, OnDisk::PutOther, Start::Save, Asked::Both,
-     MessageAnswer::No, false},
+    {"a new class over other files", Origin::NeverSaved, OnDisk::PutOther, Start::Save,
+     Asked::OtherBoth, MessageAnswer::No, false},
+    {"a new class over another header, Yes", Origin::NeverSaved, OnDisk::PutOtherHeader,
+     Start::Save, Asked::OtherHeader, MessageAnswer::Yes, true},
     {"a new class over the same bytes", Origin::NeverSaved, OnDisk::PutSame, Start::Save,
      Asked::Nothing, MessageAnswer::No, true},
     {"the close question's Yes, then Yes", Origin::SavedHere, OnDisk::ChangeSource,
@@ -101,6 +114,9 @@ protected:
                 ASSERT_TRUE(putFile(header, kOnDisk));
                 ASSERT_TRUE(putFile(source, kOnDisk));
                 break;
+            case OnDisk::PutOtherHeader:
+                ASSERT_TRUE(putFile(header, kOnDisk));
+                break;
             case OnDisk::PutSame:
                 ASSERT_TRUE(putFile(header, *paneBytes(doc.document().header())));
                 ASSERT_TRUE(putFile(source, *paneBytes(doc.document().source())));
@@ -149,7 +165,7 @@ TEST_F(ChangedOnDisk, AsksBeforeOverwritingAndNoWritesNeitherFile) {
 
         std::vector<QString> questions;
         for (const RecordedMessage& m : platform.messages) {
-            if (!m.text.contains("changed on disk")) continue;
+            if (m.buttons != MessageButtons::YesNoDefaultNo) continue;
             questions.push_back(m.text);
             EXPECT_EQ(m.caption, "Tavrin") << c.what;
             EXPECT_EQ(m.icon, MessageIcon::Warning) << c.what;
@@ -164,7 +180,10 @@ TEST_F(ChangedOnDisk, AsksBeforeOverwritingAndNoWritesNeitherFile) {
             {Asked::Source, {s + one}},
             {Asked::Both,
              {h + " and " + s +
-              " have changed on disk since they were opened or saved here. Overwrite them?"}}};
+              " have changed on disk since they were opened or saved here. Overwrite them?"}},
+            {Asked::OtherHeader, {h + " already exists and holds other text. Overwrite it?"}},
+            {Asked::OtherBoth,
+             {h + " and " + s + " already exist and hold other text. Overwrite them?"}}};
         EXPECT_EQ(questions, expected.at(c.asked)) << c.what;
         if (c.written) {
             if (c.start == Start::Save) {
@@ -206,6 +225,13 @@ TEST_F(ChangedOnDisk, AfterAnOverwriteTheNextSaveAsksNothing) {
     ASSERT_TRUE(doc->SaveClass());
     EXPECT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(fileBytes(header), paneBytes(doc->document().header()));
+}
+
+// A header changed since it was seen and a source never seen are asked about in one question.
+TEST(OverwriteQuestion, NamesEachKindOfFileInItsOwnWords) {
+    EXPECT_EQ(overwriteQuestion({"P.h"}, {"P.cpp"}),
+              "P.h has changed on disk since it was opened or saved here, and P.cpp already "
+              "exists and holds other text. Overwrite them?");
 }
 
 }  // namespace

@@ -215,9 +215,12 @@ TEST_F(OpenClass, UnreadableHeaderStopsBeforeTheSource) {
     EXPECT_EQ(main->documents().size(), 1);  // the window stays open
 }
 
-TEST_F(OpenClass, OpenedFilesSaveBackByteForByte) {
+TEST_F(OpenClass, OpenedFilesSaveBackByteForByteAlsoAfterATypedCharacterIsDeleted) {
+    const QByteArray mark = "\xef\xbb\xbf";  // a UTF-8 byte-order mark
     const std::vector<QByteArray> texts = {
         "class Keep\r\n{\r\n};\r\n",
+        mark + "class Keep\r\n{\r\n};\r\n",
+        mark + mark + "class Keep\r\n",                    // and U+FEFF after it
         "class Keep\r\n{\r\n};",                           // no final line break
         "class Keep // caf\xe9 \xa0 na\xefve\r\n",         // Latin-1 bytes
         "class Keep // caf\xc3\xa9 \xe2\x82\xac\r\n\r\n",  // UTF-8 text
@@ -229,6 +232,10 @@ TEST_F(OpenClass, OpenedFilesSaveBackByteForByte) {
         TChildForm* doc = open(base + "Keep.h");
         doc->document().setClassName("Keep");
         doc->document().setClassDir(base);
+        for (TextPane* pane : {doc->HeaderMemo, doc->SourceMemo}) {
+            QTest::keyClick(pane, Qt::Key_X);
+            QTest::keyClick(pane, Qt::Key_Backspace);
+        }
         ASSERT_TRUE(doc->SaveClass()) << messageText(platform.messages.size() - 1).toStdString();
         EXPECT_EQ(readBytes(base + "Keep.h"), text);
         EXPECT_EQ(readBytes(base + "Keep.cpp"), text);

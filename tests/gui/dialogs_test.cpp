@@ -25,7 +25,7 @@ struct ControlRow {
     QString text;
     QPoint topLeft;
     std::optional<QSize> size;  // none: the label sizes itself
-    int tab;                    // -1: not in the tab order
+    int tab;                    // place in the Tab order, as laid out; -1: not in it
     bool checked = false;
 };
 
@@ -55,11 +55,11 @@ std::vector<FormRow> formTable() {
           {"Name", K::Edit, "TNewClass", {16, 64}, QSize(169, 21), 2},
           {"Label2", K::Label, "Class Directory", {16, 96}, {}, -1},
           {"DirLabel", K::Other, {}, {16, 112}, {}, -1},
-          {"Dir", K::Other, {}, {16, 128}, QSize(169, 57), 5},
-          {"Drive", K::Other, {}, {16, 192}, QSize(169, 19), 6},
-          {"Button1", K::Button, "Cancel", {16, 232}, QSize(50, 25), 3},
-          {"Button3", K::Button, "Help", {72, 232}, QSize(50, 25), 7},
-          {"Button2", K::Button, "OK", {128, 232}, QSize(50, 25), 4}}},
+          {"Dir", K::Other, {}, {16, 128}, QSize(169, 57), 3},
+          {"Drive", K::Other, {}, {16, 192}, QSize(169, 19), 4},
+          {"Button1", K::Button, "Cancel", {16, 232}, QSize(50, 25), 5},
+          {"Button3", K::Button, "Help", {72, 232}, QSize(50, 25), 6},
+          {"Button2", K::Button, "OK", {128, 232}, QSize(50, 25), 7}}},
         {"AddData",
          [] { return dialogs().InputDataDlg; },
          "Add Data Member",
@@ -71,12 +71,12 @@ std::vector<FormRow> formTable() {
           {"Protected", K::Radio, "Protected", {80, 24}, QSize(70, 17), 1},
           {"Public", K::Radio, "Public", {152, 24}, QSize(60, 17), 2},
           {"Label", K::Label, "Type", {16, 48}, {}, -1},
-          {"Type", K::Combo, "bool", {16, 64}, QSize(89, 21), 6},
+          {"Type", K::Combo, "bool", {16, 64}, QSize(89, 21), 3},
           {"Label2", K::Label, "Name", {112, 48}, {}, -1},
-          {"Name", K::Edit, "NewData", {112, 64}, QSize(113, 21), 3},
-          {"Button1", K::Button, "Cancel", {16, 104}, QSize(60, 25), 4},
-          {"Button3", K::Button, "Help", {88, 104}, QSize(60, 25), 7},
-          {"Button2", K::Button, "OK", {160, 104}, QSize(60, 25), 5}}},
+          {"Name", K::Edit, "NewData", {112, 64}, QSize(113, 21), 4},
+          {"Button1", K::Button, "Cancel", {16, 104}, QSize(60, 25), 5},
+          {"Button3", K::Button, "Help", {88, 104}, QSize(60, 25), 6},
+          {"Button2", K::Button, "OK", {160, 104}, QSize(60, 25), 7}}},
         {"AddFunction",
          [] { return dialogs().InputFunctionDlg; },
          "Add Function",
@@ -96,22 +96,22 @@ std::vector<FormRow> formTable() {
           {"Label4", K::Label, "Arguments \"(int a, int b)\"", {232, 48}, {}, -1},
           {"Arguments", K::Combo, "(void)", {232, 64}, QSize(209, 21), 7},
           {"Button1", K::Button, "Cancel", {16, 104}, QSize(75, 25), 8},
-          {"Button3", K::Button, "Help", {176, 104}, QSize(75, 25), 10},
-          {"Button2", K::Button, "OK", {352, 104}, QSize(75, 25), 9}}},
+          {"Button3", K::Button, "Help", {176, 104}, QSize(75, 25), 9},
+          {"Button2", K::Button, "OK", {352, 104}, QSize(75, 25), 10}}},
         {"AddOperator",
          [] { return dialogs().InputOperatorDlg; },
          "Add Operator",
          {253, 138},
          QPoint(193, 275),
          true,
-         {{"Normal", K::Radio, "Normal", {16, 8}, QSize(65, 17), 2, true},
-          {"Virtual", K::Radio, "Virtual", {88, 8}, QSize(65, 17), 0},
-          {"PureVirtual", K::Radio, "PureVirtual", {160, 8}, QSize(89, 17), 1},
+         {{"Normal", K::Radio, "Normal", {16, 8}, QSize(65, 17), 0, true},
+          {"Virtual", K::Radio, "Virtual", {88, 8}, QSize(65, 17), 1},
+          {"PureVirtual", K::Radio, "PureVirtual", {160, 8}, QSize(89, 17), 2},
           {"Label1", K::Label, "Operator \"[]\"", {16, 32}, {}, -1},
           {"Operator", K::Combo, "<<", {16, 56}, QSize(217, 21), 3},
           {"Button1", K::Button, "Cancel", {16, 96}, QSize(60, 25), 4},
-          {"Button3", K::Button, "Help", {93, 96}, QSize(60, 25), 6},
-          {"Button2", K::Button, "OK", {168, 96}, QSize(60, 25), 5}}},
+          {"Button3", K::Button, "Help", {93, 96}, QSize(60, 25), 5},
+          {"Button2", K::Button, "OK", {168, 96}, QSize(60, 25), 6}}},
         {"About",
          [] { return dialogs().AboutBox; },
          "About",
@@ -198,27 +198,36 @@ TEST_P(FormLayout, HasAFixedBorderWithoutMinimiseOrMaximise) {
     EXPECT_EQ(bool(flags & Qt::WindowStaysOnTopHint), row.staysOnTop);
 }
 
-TEST_P(FormLayout, TabVisitsTheControlsInTheTableOrder) {
+TEST_P(FormLayout, TabVisitsTheControlsAsTheyAreLaidOut) {
     const FormRow& row = GetParam();
     QDialog* dialog = row.dialog();
     std::vector<ControlRow> tabbed;
-    std::copy_if(row.controls.begin(), row.controls.end(), std::back_inserter(tabbed),
-                 [](const ControlRow& c) { return c.tab >= 0; });
+    // Tab enters a group of radio buttons at its checked one.
+    std::copy_if(
+        row.controls.begin(), row.controls.end(), std::back_inserter(tabbed),
+        [](const ControlRow& c) { return c.tab >= 0 && (c.kind != Kind::Radio || c.checked); });
     if (tabbed.empty()) return;
     std::sort(tabbed.begin(), tabbed.end(),
               [](const ControlRow& a, const ControlRow& b) { return a.tab < b.tab; });
     QStringList expected;
     for (const ControlRow& c : tabbed) expected.append(QString::fromLatin1(c.name));
+    expected.append(expected.first());  // and round again
 
-    // Walk the focus chain from the first control once around, noting the named controls.
-    QWidget* first = dialog->findChild<QWidget*>(expected.first());
+    dialog->show();
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    dialog->findChild<QWidget*>(expected.first())->setFocus();
     QStringList visited;
-    QWidget* widget = first;
-    do {
-        if (expected.contains(widget->objectName()) && !visited.contains(widget->objectName()))
-            visited.append(widget->objectName());
-        widget = widget->nextInFocusChain();
-    } while (widget != first && widget != dialog);
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QWidget* control = focus;  // a combo box's edit field stands for its box
+        while (control->parentWidget() && control->parentWidget() != dialog)
+            control = control->parentWidget();
+        visited.append(control->objectName());
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    dialog->hide();
     EXPECT_EQ(visited, expected);
 }
 

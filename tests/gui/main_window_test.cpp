@@ -161,6 +161,46 @@ TEST_F(MainWindow, ClassesMenuShowsAnAmpersandNameAsIs) {
     EXPECT_EQ(main->activeDocument(), doc);
 }
 
+// The workspace of the main window at its first size is smaller than a class window would like.
+TEST_F(MainWindow, CascadedWindowsFitInsideTheWorkspace) {
+    for (const char* name : {"A", "B", "C"}) newClass(name);
+    main->documents().front()->showMinimized();  // stays where it is
+    main->Cascade1->trigger();
+    const QRect workspace = main->MdiArea->viewport()->rect();
+    ASSERT_LT(workspace.height(), main->documents().back()->sizeHint().height());
+    QList<QRect> cascaded;
+    for (TChildForm* doc : main->documents().mid(1)) {
+        EXPECT_TRUE(workspace.contains(doc->geometry())) << doc->document().ClassName().toStdString();
+        EXPECT_GT(doc->SourceMemo->height(), 30) << doc->document().ClassName().toStdString();
+        cascaded.append(doc->geometry());
+    }
+    ASSERT_EQ(cascaded.size(), 2);
+    EXPECT_EQ(cascaded[0].size(), cascaded[1].size());
+    EXPECT_LT(cascaded[0].topLeft().manhattanLength(), cascaded[1].topLeft().manhattanLength());
+}
+
+// Commands go to the window the user sees as active, never to a minimised one.
+TEST_F(MainWindow, MinimisingTheActiveWindowActivatesTheNextOneShownOrNone) {
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    TChildForm* a = newClass("A");
+    TChildForm* b = newClass("B");
+    TChildForm* c = newClass("C");
+    main->Tile1->trigger();
+    ASSERT_EQ(main->activeDocument(), c);
+    c->showMinimized();
+    EXPECT_EQ(main->activeDocument(), a);  // after the last window, the first
+    main->AddCopyConstructor1->trigger();
+    EXPECT_EQ(a->document().FunctionList().size(), 3u);
+    EXPECT_EQ(c->document().FunctionList().size(), 2u);
+    b->showMinimized();  // not the active one: nothing changes
+    EXPECT_EQ(main->activeDocument(), a);
+    a->showMinimized();
+    EXPECT_EQ(main->activeDocument(), nullptr);
+    main->AddCopyConstructor1->trigger();
+    for (TChildForm* doc : {a, b, c}) EXPECT_LE(doc->document().FunctionList().size(), 3u);
+}
+
 TEST_F(MainWindow, ResizeSetsTheFunctionListWidth) {
     main->resize(700, 377);
     EXPECT_EQ(main->FunctionsCombo->width(), 472);
@@ -398,6 +438,39 @@ TEST_F(AppFixture, AltFOpensTheFileMenuEveryTimeThoughFunctionsSharesTheLetter) 
         EXPECT_FALSE(main->Functions->isVisible()) << press;
         main->File1->close();
         main->menuBar()->setActiveAction(nullptr);
+    }
+}
+
+TEST_F(AppFixture, AnAltChordThatNoMenuTakesTypesNothingWhileAltGrTypes) {
+    struct Chord {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QString text;
+        QString typed;
+    };
+    const std::vector<Chord> chords{
+        {Qt::Key_C, Qt::AltModifier, "c", ""},
+        {Qt::Key_C, Qt::AltModifier | Qt::ShiftModifier, "C", ""},
+        {Qt::Key_1, Qt::AltModifier, "1", ""},
+        {Qt::Key_Tab, Qt::AltModifier, "\t", ""},
+        {Qt::Key_C, Qt::NoModifier, "c", "c"},
+        // AltGr: a group switch on X11, Ctrl+Alt on Windows.
+        {Qt::Key_E, Qt::GroupSwitchModifier, "\u20ac", "\u20ac"},
+        {Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier, "@", "@"},
+    };
+    TChildForm* doc = newClass("Keys");
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    for (TextPane* pane : {doc->HeaderMemo, doc->SourceMemo}) {
+        pane->setFocus();
+        for (const Chord& chord : chords) {
+            pane->moveCursor(QTextCursor::Start);
+            const QString before = pane->toPlainText();
+            QTest::sendKeyEvent(QTest::Click, pane, chord.key, chord.text, chord.modifiers);
+            QString after = pane->toPlainText();
+            EXPECT_EQ(after.remove(0, chord.typed.size()), before) << chord.text.toStdString();
+            EXPECT_EQ(pane->toPlainText().left(chord.typed.size()), chord.typed);
+        }
     }
 }
 

@@ -85,15 +85,25 @@ TEST_F(OpenFiles, ARelativePathIsTakenFromTheCurrentDirectory) {
     EXPECT_EQ(main->documents().value(0)->document().ClassDir(), path("") + QDir::separator());
 }
 
-TEST_F(OpenFiles, AFileThatCannotBeOpenedIsReportedByItsPathAndTheRestOpen) {
+TEST_F(OpenFiles, AFileThatCannotBeOpenedIsReportedByItsPathLeavesNoWindowAndTheRestOpen) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("Folder.h"));
-    main->openFiles({path("Missing.h"), path("Folder.h"), path("Circle.h")});
-    ASSERT_EQ(platform.messages.size(), 2u);
+    write("Lonely.h", "class Lonely\n{\n};\n");  // without its source
+    write("notes.txt", "class Notes\n");
+    const QString relative = QStringLiteral("elsewhere/notes");
+    main->openFiles({path("Missing.h"), path("Folder.h"), path("notes.txt"), relative,
+                     path("Lonely.h"), path("Circle.h")});
+    settle();
+    ASSERT_EQ(platform.messages.size(), 5u);
     EXPECT_TRUE(messageText(0).startsWith("Cannot read " + path("Missing.h")))
         << messageText(0).toStdString();
     EXPECT_EQ(messageText(1), "Cannot open " + path("Folder.h") + ": it is a directory");
     EXPECT_EQ(platform.messages[1].icon, MessageIcon::Error);
-    EXPECT_TRUE(openClasses().contains("Circle"));
+    EXPECT_EQ(messageText(2), path("notes.txt") + " is not a C++ header or source file");
+    EXPECT_EQ(messageText(3), relative + " is not a C++ header or source file");
+    EXPECT_EQ(platform.messages[3].icon, MessageIcon::Error);
+    EXPECT_TRUE(messageText(4).startsWith("Cannot read " + path("Lonely.cpp")))
+        << messageText(4).toStdString();
+    EXPECT_EQ(openClasses(), QStringList{"Circle"});
 }
 
 TEST_F(OpenFiles, DroppedHeaderAndSourceFilesOpenAndOtherDropsAreRefused) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
 namespace tav {
 namespace {
@@ -61,13 +62,49 @@ TEST(Codec, RandomCrLfFilesSurviveTheRoundTrip) {
     for (int i = 0; i < 2000; ++i) {
         const auto encoding = (i % 2 == 0) ? FileEncoding::Utf8 : FileEncoding::Latin1;
         const bool finalBreak = (i / 2) % 2 == 0;
-        const std::string bytes = randomFile(rng, encoding, finalBreak);
+        // Every other UTF-8 file starts with a byte-order mark.
+        const bool marked = encoding == FileEncoding::Utf8 && (i / 4) % 2 == 0;
+        const std::string bytes =
+            (marked ? std::string(kUtf8Mark) : "") + randomFile(rng, encoding, finalBreak);
         const DecodedFile decoded = decodeFile(bytes);
-        ASSERT_EQ(decoded.encoding, encoding) << "case " << i;
+        ASSERT_EQ(decoded.encoding, marked ? FileEncoding::Utf8WithMark : encoding) << "case " << i;
         ASSERT_TRUE(isValidUtf8(decoded.text)) << "case " << i;
         ASSERT_EQ(decoded.text.find('\r'), std::string::npos) << "case " << i;
         ASSERT_EQ(decoded.text.ends_with('\n'), bytes.ends_with("\r\n")) << "case " << i;
-        ASSERT_EQ(encodeFile(decoded.text, encoding), bytes) << "case " << i;
+        ASSERT_EQ(encodeFile(decoded.text, decoded.encoding), bytes) << "case " << i;
+    }
+}
+
+struct KnownFile {
+    const char* what;
+    std::string bytes;
+    FileEncoding encoding;
+    std::string text;
+    std::string written;  // what a save of the text writes
+};
+
+TEST(Codec, KnownFilesDecodeAndComeBack) {
+    const std::string mark(kUtf8Mark);
+    const std::vector<KnownFile> files{
+        {"UTF-8 with CR LF", "caf\xC3\xA9\r\nx\r\n", FileEncoding::Utf8, "caf\u00e9\nx\n",
+         "caf\xC3\xA9\r\nx\r\n"},
+        {"invalid UTF-8", "caf\xE9\r\n\x80\xFF", FileEncoding::Latin1, "caf\u00e9\n\u0080\u00ff",
+         "caf\xE9\r\n\x80\xFF"},
+        {"a mark and CR LF", mark + "a\r\nb\r\n", FileEncoding::Utf8WithMark, "a\nb\n",
+         mark + "a\r\nb\r\n"},
+        {"a mark alone", mark, FileEncoding::Utf8WithMark, "", mark},
+        {"a mark and LF", mark + "a\nb", FileEncoding::Utf8WithMark, "a\nb", mark + "a\r\nb"},
+        {"two marks: the second is text", mark + mark + "a", FileEncoding::Utf8WithMark, "\uFEFFa",
+         mark + mark + "a"},
+        {"a mark not at the start is text", "a" + mark, FileEncoding::Utf8, "a\uFEFF", "a" + mark},
+        {"a mark in invalid UTF-8 is three bytes", mark + "\xFF", FileEncoding::Latin1,
+         "\u00EF\u00BB\u00BF\u00FF", mark + "\xFF"},
+    };
+    for (const KnownFile& file : files) {
+        const DecodedFile decoded = decodeFile(file.bytes);
+        EXPECT_EQ(decoded.encoding, file.encoding) << file.what;
+        EXPECT_EQ(decoded.text, file.text) << file.what;
+        EXPECT_EQ(encodeFile(decoded.text, decoded.encoding), file.written) << file.what;
     }
 }
 
@@ -81,14 +118,6 @@ TEST(Codec, EveryBreakStyleBecomesOneLineFeed) {
     EXPECT_EQ(decodeFile("\n\r\r\n\r").text, "\n\n\n\n");
     EXPECT_EQ(decodeFile("").text, "");
     EXPECT_EQ(encodeFile("", FileEncoding::Latin1), "");
-}
-
-TEST(Codec, InvalidUtf8IsReadAsLatin1) {
-    const DecodedFile file = decodeFile("caf\xE9\r\n\x80\xFF");
-    EXPECT_EQ(file.encoding, FileEncoding::Latin1);
-    EXPECT_EQ(file.text, "caf\u00e9\n\u0080\u00ff");
-    EXPECT_EQ(decodeFile("caf\xC3\xA9").encoding, FileEncoding::Utf8);
-    EXPECT_EQ(decodeFile("caf\xC3\xA9").text, "caf\u00e9");
 }
 
 TEST(Codec, ValidUtf8CanBeReadAsLatin1ByteForByte) {
