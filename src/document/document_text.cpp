@@ -103,6 +103,7 @@ const std::string& DocumentText::textUtf8() const {
 }
 
 void DocumentText::setWholeText(const QString& text) {
+    emit aboutToBeReplaced();
     document_->setPlainText(text);
     emit replaced(text);
 }

@@ -52,6 +52,8 @@ public:
     FileEncoding encoding = FileEncoding::Utf8;
 
 signals:
+    // The whole text is about to be replaced: a view may keep its cursor at the start.
+    void aboutToBeReplaced();
     // The whole text was replaced (a load, a restore): a view may take it as a whole.
     void replaced(const QString& text);
 

@@ -41,9 +41,18 @@ TextPane::TextPane(QTextDocument* shown, QWidget* parent) : QPlainTextEdit(paren
     highlighter_ = new CppHighlighter(shown);  // owned by the document
 }
 
+void TextPane::keepCursorAtStart() {
+    QTextCursor cursor = textCursor();
+    cursor.setKeepPositionOnInsert(true);
+    setTextCursor(cursor);
+}
+
 void TextPane::textReplaced(const QString& text) {
     highlighter_->takeStatesFrom(text);
-    moveCursor(QTextCursor::Start);
+    QTextCursor cursor = textCursor();
+    cursor.setKeepPositionOnInsert(false);
+    cursor.movePosition(QTextCursor::Start);
+    setTextCursor(cursor);
 }
 
 void TextPane::select(const tav::TextPosition& found) {

@@ -18,6 +18,9 @@ public:
     // The shown document's whole text was replaced: colours it from the start and puts the
     // cursor at its beginning, as a newly loaded text.
     void textReplaced(const QString& text);
+    // Before the shown text is replaced: the cursor stays at the start rather than follow the
+    // new text to its end, where placing it would lay out the whole last line.
+    void keepCursorAtStart();
 
     // Selects a text found in the pane (tav::findInLines) and scrolls it into view.
     void select(const tav::TextPosition& found);

@@ -26,6 +26,8 @@ TextPane* makePane(tav::DocumentText& text, const QString& name, const QString& 
     // A pane's own minimum (its two scroll bars) is taller than the header's first 57 pixels;
     // the splitter keeps each pane at least 30 pixels high instead.
     pane->setMinimumHeight(30);
+    QObject::connect(&text, &tav::DocumentText::aboutToBeReplaced, pane,
+                     &TextPane::keepCursorAtStart);
     QObject::connect(&text, &tav::DocumentText::replaced, pane, &TextPane::textReplaced);
     return pane;
 }

@@ -12,6 +12,8 @@ struct OwnedText {
 class PaneWithText : public OwnedText, public TextPane {
 public:
     PaneWithText() : TextPane(text.document()) {
+        QObject::connect(&text, &DocumentText::aboutToBeReplaced, this,
+                         &TextPane::keepCursorAtStart);
         QObject::connect(&text, &DocumentText::replaced, this, &TextPane::textReplaced);
     }
 };
