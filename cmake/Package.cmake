@@ -1,11 +1,6 @@
 # The Debian package: cpack -G DEB (or the package target) in the build directory.
 
-# The package's maintainer is whoever builds and hands it out. The default names the project with
-# a local address, as a package built on this machine has no public contact; a build that is
-# published sets its own, e.g. -DTAVRIN_PACKAGE_MAINTAINER="Tavrin project <name@domain>".
-set(TAVRIN_PACKAGE_MAINTAINER "Tavrin maintainers <tavrin@localhost>"
-    CACHE STRING "Maintainer field of the Debian package, as Name <address>")
-
+# The maintainer (TAVRIN_PACKAGE_MAINTAINER) is set in the top CMakeLists.txt.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tavrin)
 set(CPACK_PACKAGE_VENDOR "Brindlecote Software Development")
