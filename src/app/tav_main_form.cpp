@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
+#include <QSettings>
 #include <QShortcutEvent>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -20,10 +21,12 @@
 #include <QVBoxLayout>
 
 #include "app/bold_caption_button.h"
+#include "app/style_settings.h"
 #include "app/workspace.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/editable_combo.h"
 #include "dialogs/pictures.h"
+#include "dialogs/preferences_dlg.h"
 #include "files/file_names.h"
 #include "platform/guarded.h"
 #include "window/child_form.h"
@@ -148,6 +151,10 @@ void TTavMainForm::buildMenus() {
     Cascade1 = newAction(Classes, "Cascade1", QStringLiteral("Cascade"));
     N3 = newSeparator(Classes, "N3");
 
+    Settings1 = bar->addMenu(QStringLiteral("&Settings"));
+    Settings1->setObjectName(QStringLiteral("Settings1"));
+    Configure1 = newAction(Settings1, "Configure1", QStringLiteral("&Configure Tavrin..."));
+
     Help1 = bar->addMenu(QStringLiteral("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
     Contents1 = newAction(Help1, "Contents1", QStringLiteral("&Contents"));
@@ -155,7 +162,7 @@ void TTavMainForm::buildMenus() {
     N2 = newSeparator(Help1, "N2");
     About1 = newAction(Help1, "About1", QStringLiteral("&About"));
 
-    for (QMenu* menu : {File1, Data, Functions, Classes, Help1})
+    for (QMenu* menu : {File1, Data, Functions, Classes, Settings1, Help1})
         menu->menuAction()->setObjectName(menu->objectName());
 
     connect(New1, &QAction::triggered, this, &TTavMainForm::New1Click);
@@ -171,6 +178,7 @@ void TTavMainForm::buildMenus() {
     connect(Tile1, &QAction::triggered, this, &TTavMainForm::Tile1Click);
     connect(Cascade1, &QAction::triggered, this, &TTavMainForm::Cascade1Click);
     connect(Classes, &QMenu::aboutToShow, this, &TTavMainForm::ClassesClick);
+    connect(Configure1, &QAction::triggered, this, &TTavMainForm::Configure1Click);
     connect(Contents1, &QAction::triggered, this, &TTavMainForm::Contents1Click);
     connect(Index1, &QAction::triggered, this, &TTavMainForm::Index1Click);
     connect(About1, &QAction::triggered, this, &TTavMainForm::About1Click);
@@ -338,6 +346,7 @@ void TTavMainForm::insertFromDialog(Dialog* tav::Dialogs::*dialog,
         if (!window) return;
         Dialog* shown = dialogs().*dialog;
         if (platform_.runModal(shown) != tav::ModalOk) return;
+        window->document().setStyle(styleForDirectory(window->document().ClassDir()));
         (window->document().*insert)(shown->value());
     });
 }
@@ -378,7 +387,9 @@ void TTavMainForm::New1Click() {
             window->close();
             return;
         }
-        window->document().NewClass(dialog->value());
+        const tav::NewClassInput input = dialog->value();
+        window->document().setStyle(styleForDirectory(QString::fromStdString(input.directory)));
+        window->document().NewClass(input);
         MdiArea->setActiveSubWindow(window);
         window->raise();
         enableDocumentControls();
@@ -479,7 +490,10 @@ void TTavMainForm::AddOperator1Click() {
 }
 void TTavMainForm::AddCopyConstructor1Click() {
     runCommand([this] {
-        if (TChildForm* window = activeDocument()) window->document().AddCopyConstructor();
+        if (TChildForm* window = activeDocument()) {
+            window->document().setStyle(styleForDirectory(window->document().ClassDir()));
+            window->document().AddCopyConstructor();
+        }
     });
 }
 void TTavMainForm::Tile1Click() { MdiArea->tileSubWindows(); }
@@ -507,6 +521,22 @@ void TTavMainForm::ClassItemClick(QAction* item) {
         MdiArea->setActiveSubWindow(document);
         document->raise();
     }
+}
+
+tav::ClassStyle TTavMainForm::styleForDirectory(const QString& directory) const {
+    const QSettings settings(tav::kSettingsOwner, tav::kSettingsOwner);
+    return tav::styleForDirectory(tav::loadClassStyle(settings), directory);
+}
+
+void TTavMainForm::Configure1Click() {
+    runCommand([this] {
+        if (!preferences_) preferences_ = new TPreferencesDlg(platform_);
+        QSettings settings(tav::kSettingsOwner, tav::kSettingsOwner);
+        const tav::ClassStyle saved = tav::loadClassStyle(settings);
+        preferences_->setValue(saved);
+        if (platform_.runModal(preferences_) != tav::ModalOk) return;
+        tav::saveClassStyle(settings, preferences_->value(saved));
+    });
 }
 
 void TTavMainForm::Contents1Click() {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "style/class_style.h"
 
 class QAction;
 class QComboBox;
@@ -17,6 +18,7 @@ class QMdiArea;
 class QMenu;
 class QToolButton;
 class TChildForm;
+class TPreferencesDlg;
 
 namespace tav {
 class ClassDocument;
@@ -56,6 +58,8 @@ public:
     QAction* Tile1;
     QAction* Cascade1;
     QAction* N3;
+    QMenu* Settings1;
+    QAction* Configure1;
     QMenu* Help1;
     QAction* Contents1;
     QAction* Index1;
@@ -112,6 +116,8 @@ public:
     void Cascade1Click();
     void ClassesClick();
     void ClassItemClick(QAction* item);
+    // The Configure Tavrin dialog; its choices are kept in the user's settings.
+    void Configure1Click();
     void Contents1Click();
     void Index1Click();
     void About1Click();
@@ -136,6 +142,8 @@ private:
     void runCommand(const std::function<void()>& command);
     void setDocumentControlsEnabled(bool enabled);
     void onDocument(void (TChildForm::*operation)());
+    // The style a class in directory is written with now, from the user's settings.
+    tav::ClassStyle styleForDirectory(const QString& directory) const;
     // Runs a member dialog and hands its value to the active class's document.
     template <typename Dialog, typename Input>
     void insertFromDialog(Dialog* tav::Dialogs::*dialog,
@@ -152,6 +160,7 @@ private:
     tav::Platform& platform_;
     tav::Dialogs& dialogs_;
     tav::RecoveryStore* recoveryStore_ = nullptr;
+    TPreferencesDlg* preferences_ = nullptr;  // made when first asked for
     QPointer<QMdiSubWindow> lastActivated_;
     std::array<DocumentControl, 10> documentControls_;
     // The Classes menu's entries for the class windows, after its fixed items.

@@ -54,7 +54,8 @@ TEST_F(MainWindow, StartsWithOnlyTheFunctionListOfTheTenControlsEnabled) {
 TEST_F(MainWindow, MenuBarHasTheCommandsShortcutsAndOrder) {
     QStringList menus;
     for (QAction* action : main->menuBar()->actions()) menus << action->text();
-    EXPECT_EQ(menus, (QStringList{"&File", "&Data", "&Functions", "Classes", "&Help"}));
+    EXPECT_EQ(menus,
+              (QStringList{"&File", "&Data", "&Functions", "Classes", "&Settings", "&Help"}));
     EXPECT_EQ(main->Exit1->shortcut(), QKeySequence("Ctrl+X"));
     EXPECT_EQ(main->AddOperator1->shortcut(), QKeySequence("Ctrl+O"));
     EXPECT_EQ(main->Save->shortcut(), QKeySequence("Ctrl+S"));
@@ -170,7 +171,8 @@ TEST_F(MainWindow, CascadedWindowsFitInsideTheWorkspace) {
     ASSERT_LT(workspace.height(), main->documents().back()->sizeHint().height());
     QList<QRect> cascaded;
     for (TChildForm* doc : main->documents().mid(1)) {
-        EXPECT_TRUE(workspace.contains(doc->geometry())) << doc->document().ClassName().toStdString();
+        EXPECT_TRUE(workspace.contains(doc->geometry()))
+            << doc->document().ClassName().toStdString();
         EXPECT_GT(doc->SourceMemo->height(), 30) << doc->document().ClassName().toStdString();
         cascaded.append(doc->geometry());
     }
