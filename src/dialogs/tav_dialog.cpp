@@ -137,7 +137,9 @@ void TTavDialog::setTabChain(std::initializer_list<QWidget*> controls) {
 void TTavDialog::connectButtons(QPushButton* cancel, QPushButton* ok, QPushButton* help,
                                 int helpContext) {
     connect(cancel, &QPushButton::clicked, this, [this] { done(tav::ModalCancel); });
-    connect(ok, &QPushButton::clicked, this, [this] { done(tav::ModalOk); });
+    connect(ok, &QPushButton::clicked, this, [this] {
+        if (acceptsInput()) done(tav::ModalOk);
+    });
     connect(help, &QPushButton::clicked, this, [this, helpContext] { openHelp(helpContext); });
 }
 

@@ -56,8 +56,12 @@ protected:
     // right, the buttons last.
     static void setTabChain(std::initializer_list<QWidget*> controls);
 
-    // cancel ends with Cancel, ok with OK, help opens the help file at helpContext.
+    // cancel ends with Cancel, ok with OK once acceptsInput() agrees, help opens the help file
+    // at helpContext.
     void connectButtons(QPushButton* cancel, QPushButton* ok, QPushButton* help, int helpContext);
+    // Whether OK may end the dialog; a dialog that refuses its values says why and stays open
+    // with them.
+    virtual bool acceptsInput() { return true; }
     void openHelp(int helpContext);
 
     // The access section that a dialog's Private / Protected / Public buttons choose.
