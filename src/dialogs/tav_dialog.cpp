@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include "dialogs/editable_combo.h"
 
@@ -141,6 +142,9 @@ void TTavDialog::connectButtons(QPushButton* cancel, QPushButton* ok, QPushButto
         if (acceptsInput()) done(tav::ModalOk);
     });
     connect(help, &QPushButton::clicked, this, [this, helpContext] { openHelp(helpContext); });
+    // F1, the key users press for help, opens the same topic wherever the focus is in the dialog.
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, [this, helpContext] { openHelp(helpContext); });
 }
 
 tav::Access TTavDialog::accessFrom(const QRadioButton* privateButton,
