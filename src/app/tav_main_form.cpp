@@ -26,6 +26,7 @@
 #include "dialogs/pictures.h"
 #include "files/file_names.h"
 #include "platform/guarded.h"
+#include "platform/screen_area.h"
 #include "window/child_form.h"
 
 namespace {
@@ -624,6 +625,13 @@ bool TTavMainForm::eventFilter(QObject* watched, QEvent* event) {
 void TTavMainForm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     FormResize();
+}
+
+void TTavMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // At its place and size where the screen has room for them (a small or magnified screen
+    // may not): the far end of the function box must stay reachable.
+    tav::keepOnScreen(this);
 }
 
 void TTavMainForm::FormResize() {

@@ -10,6 +10,7 @@
 #include <QShortcut>
 
 #include "dialogs/editable_combo.h"
+#include "platform/screen_area.h"
 
 QFont TTavDialog::dialogFont() {
     // The dialogs' fixed sizes were made for a narrow font: prefer narrow sans-serif fonts
@@ -56,6 +57,11 @@ void TTavDialog::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void TTavDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    tav::keepOnScreen(this);
 }
 
 QLabel* TTavDialog::addLabel(const char* name, const QString& text, QPoint topLeft) {

@@ -34,6 +34,8 @@ protected:
     void reject() override;
     // Enter does not press OK and Esc does not press Cancel.
     void keyPressEvent(QKeyEvent* event) override;
+    // Shown at its place where the screen has room, moved into the screen where it has not.
+    void showEvent(QShowEvent* event) override;
 
     // Builders: each control gets its object name, caption, position and size, and an
     // accessible name (its caption, or its object name until labelField names it).

@@ -17,6 +17,7 @@
 
 #include "platform/help_file.h"
 #include "platform/platform.h"
+#include "platform/screen_area.h"
 
 // Where the data directory lies relative to the program's directory once installed, and where
 // the install prefix put it; both are set by the build.
@@ -221,6 +222,7 @@ Status showHelp(QWidget* owner, const QString& fileName, int command, int data) 
     window->setHelp(help.value());
     window->showTopic(command == HelpContext ? data : kContentsKey);
     window->show();
+    keepOnScreen(window);
     window->raise();
     window->activateWindow();
     return Status::done();
