@@ -171,7 +171,8 @@ TEST_F(MainWindow, CascadedWindowsFitInsideTheWorkspace) {
     ASSERT_LT(workspace.height(), main->documents().back()->sizeHint().height());
     QList<QRect> cascaded;
     for (TChildForm* doc : main->documents().mid(1)) {
-        EXPECT_TRUE(workspace.contains(doc->geometry())) << doc->document().ClassName().toStdString();
+        EXPECT_TRUE(workspace.contains(doc->geometry()))
+            << doc->document().ClassName().toStdString();
         EXPECT_GT(doc->SourceMemo->height(), 30) << doc->document().ClassName().toStdString();
         cascaded.append(doc->geometry());
     }
