@@ -29,6 +29,7 @@
 #include "dialogs/preferences_dlg.h"
 #include "files/file_names.h"
 #include "platform/guarded.h"
+#include "platform/screen_area.h"
 #include "window/child_form.h"
 
 namespace {
@@ -54,6 +55,13 @@ QAction* newSeparator(QMenu* menu, const char* name) {
 // A menu caption shows '&' only when doubled; the Classes menu shows class names as they are.
 QString menuCaption(const QString& text) {
     return QString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+bool sameEntries(const QComboBox* combo, const QStringList& items) {
+    if (combo->count() != items.size()) return false;
+    for (int i = 0; i < combo->count(); ++i)
+        if (combo->itemText(i) != items[i]) return false;
+    return true;
 }
 
 }  // namespace
@@ -253,6 +261,10 @@ void TTavMainForm::buildToolBar() {
             &TTavMainForm::FunctionsComboChange);
     connect(FunctionsCombo->lineEdit(), &QLineEdit::textEdited, this,
             &TTavMainForm::onFunctionsTextEdited);
+    // Qt chooses the entry that an editable box's text names when its edit field loses the
+    // focus, as when the list drops down or the user clicks elsewhere: this box moves the source
+    // selection only on a choice.
+    disconnect(FunctionsCombo->lineEdit(), &QLineEdit::editingFinished, FunctionsCombo, nullptr);
 }
 
 // ---- Document controls -----------------------------------------------------------------------
@@ -293,8 +305,13 @@ void TTavMainForm::fillCombo(QComboBox* combo, const std::vector<std::string>& e
     QStringList items;
     items.reserve(static_cast<qsizetype>(entries.size()));
     for (const std::string& entry : entries) items.append(QString::fromStdString(entry));
-    combo->clear();
-    combo->addItems(items);
+    // A refill runs on every focus change and pane click, also while the user is choosing from
+    // the dropped-down list (its closing hands the focus back to the box before the choice is
+    // taken). Rebuilt entries would void that choice: entries that have not changed stay.
+    if (!sameEntries(combo, items)) {
+        combo->clear();
+        combo->addItems(items);
+    }
     combo->setCurrentIndex(-1);
     combo->setEditText(text);
 }
@@ -393,6 +410,9 @@ void TTavMainForm::New1Click() {
         MdiArea->setActiveSubWindow(window);
         window->raise();
         enableDocumentControls();
+        // The window became active before it had a class: the boxes show the new class's lists
+        // now, as they do after Open, not only at the next click.
+        FormActivate(*window);
     });
 }
 
@@ -635,6 +655,13 @@ bool TTavMainForm::eventFilter(QObject* watched, QEvent* event) {
 void TTavMainForm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     FormResize();
+}
+
+void TTavMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // At its place and size where the screen has room for them (a small or magnified screen
+    // may not): the far end of the function box must stay reachable.
+    tav::keepOnScreen(this);
 }
 
 void TTavMainForm::FormResize() {

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "platform/screen_area.h"
+
 namespace {
 QLabel* panelLabel(QFrame* panel, const char* name, const QString& text, QPoint topLeft) {
     auto* label = new QLabel(text, panel);
@@ -90,6 +92,7 @@ void TAboutBox::centreOnScreen() {
     QRect frame = frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
+    tav::keepOnScreen(this);  // a box larger than the screen shows its top left corner
 }
 
 void TAboutBox::setVisible(bool visible) {

@@ -13,6 +13,7 @@
 
 #include "dialogs/directory_list.h"
 #include "dialogs/editable_combo.h"
+#include "members/class_name.h"
 
 namespace {
 constexpr int kHelpContextNewClass = 20;
@@ -100,6 +101,15 @@ void TNewClassDlg::setDirectory(const QString& path) { Dir->setDirectory(path); 
 tav::NewClassInput TNewClassDlg::value() const {
     return {Normal->isChecked() ? tav::ClassKind::Normal : tav::ClassKind::VirtualBase,
             Name->text().toStdString(), selectedDirectory().toStdString()};
+}
+
+bool TNewClassDlg::acceptsInput() {
+    const std::optional<std::string> problem =
+        tav::classNameProblem(Name->text().toStdString(), tav::ClassNameRule::AnyText);
+    if (!problem) return true;
+    platform_.message(this, QString::fromStdString(*problem), tav::MessageIcon::Warning);
+    Name->setFocus();
+    return false;
 }
 
 void TNewClassDlg::setDrives(const QStringList& roots) {

@@ -41,6 +41,10 @@ public:
     // reported and Dir and Drive stay where they were.
     void DriveChange();
 
+protected:
+    // A blank class name is refused with a message.
+    bool acceptsInput() override;
+
 private:
     void showDirectory(const QString& path);
 

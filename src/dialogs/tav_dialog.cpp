@@ -7,8 +7,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include "dialogs/editable_combo.h"
+#include "platform/screen_area.h"
 
 QFont TTavDialog::dialogFont() {
     // The dialogs' fixed sizes were made for a narrow font: prefer narrow sans-serif fonts
@@ -55,6 +57,11 @@ void TTavDialog::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void TTavDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    tav::keepOnScreen(this);
 }
 
 QLabel* TTavDialog::addLabel(const char* name, const QString& text, QPoint topLeft) {
@@ -137,8 +144,13 @@ void TTavDialog::setTabChain(std::initializer_list<QWidget*> controls) {
 void TTavDialog::connectButtons(QPushButton* cancel, QPushButton* ok, QPushButton* help,
                                 int helpContext) {
     connect(cancel, &QPushButton::clicked, this, [this] { done(tav::ModalCancel); });
-    connect(ok, &QPushButton::clicked, this, [this] { done(tav::ModalOk); });
+    connect(ok, &QPushButton::clicked, this, [this] {
+        if (acceptsInput()) done(tav::ModalOk);
+    });
     connect(help, &QPushButton::clicked, this, [this, helpContext] { openHelp(helpContext); });
+    // F1, the key users press for help, opens the same topic wherever the focus is in the dialog.
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, [this, helpContext] { openHelp(helpContext); });
 }
 
 tav::Access TTavDialog::accessFrom(const QRadioButton* privateButton,

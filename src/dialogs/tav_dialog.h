@@ -34,6 +34,8 @@ protected:
     void reject() override;
     // Enter does not press OK and Esc does not press Cancel.
     void keyPressEvent(QKeyEvent* event) override;
+    // Shown at its place where the screen has room, moved into the screen where it has not.
+    void showEvent(QShowEvent* event) override;
 
     // Builders: each control gets its object name, caption, position and size, and an
     // accessible name (its caption, or its object name until labelField names it).
@@ -56,8 +58,12 @@ protected:
     // right, the buttons last.
     static void setTabChain(std::initializer_list<QWidget*> controls);
 
-    // cancel ends with Cancel, ok with OK, help opens the help file at helpContext.
+    // cancel ends with Cancel, ok with OK once acceptsInput() agrees, help opens the help file
+    // at helpContext.
     void connectButtons(QPushButton* cancel, QPushButton* ok, QPushButton* help, int helpContext);
+    // Whether OK may end the dialog; a dialog that refuses its values says why and stays open
+    // with them.
+    virtual bool acceptsInput() { return true; }
     void openHelp(int helpContext);
 
     // The access section that a dialog's Private / Protected / Public buttons choose.

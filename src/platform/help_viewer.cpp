@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QMainWindow>
 #include <QPointer>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -17,6 +18,7 @@
 
 #include "platform/help_file.h"
 #include "platform/platform.h"
+#include "platform/screen_area.h"
 
 // Where the data directory lies relative to the program's directory once installed, and where
 // the install prefix put it; both are set by the build.
@@ -61,21 +63,25 @@ HelpTopic listOfTopics(const HelpFile& help) {
     return contents;
 }
 
-class HelpWindow : public QWidget {
+// A main window of its own, so that assistive technology announces it as a window (a bare
+// top-level widget is a nameless "filler") named by its title.
+class HelpWindow : public QMainWindow {
 public:
-    explicit HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    explicit HelpWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
         setObjectName(QStringLiteral("HelpWindow"));
         // The help never keeps the application running once its main window has closed.
         setAttribute(Qt::WA_QuitOnClose, false);
         resize(560, 620);
 
-        browser_ = new QTextBrowser(this);
+        auto* page = new QWidget;
+        browser_ = new QTextBrowser(page);
         browser_->setObjectName(QStringLiteral("HelpBrowser"));
+        browser_->setAccessibleName(QStringLiteral("Help topic"));
         browser_->setOpenLinks(false);
         browser_->setOpenExternalLinks(false);
-        auto* contentsButton = new QPushButton(QStringLiteral("&Contents"), this);
-        back_ = new QPushButton(QStringLiteral("&Back"), this);
-        auto* closeButton = new QPushButton(QStringLiteral("C&lose"), this);
+        auto* contentsButton = new QPushButton(QStringLiteral("&Contents"), page);
+        back_ = new QPushButton(QStringLiteral("&Back"), page);
+        auto* closeButton = new QPushButton(QStringLiteral("C&lose"), page);
         contentsButton->setAutoDefault(false);
         back_->setAutoDefault(false);
         closeButton->setAutoDefault(false);
@@ -85,9 +91,10 @@ public:
         buttons->addWidget(back_);
         buttons->addStretch();
         buttons->addWidget(closeButton);
-        auto* layout = new QVBoxLayout(this);
+        auto* layout = new QVBoxLayout(page);
         layout->addLayout(buttons);
         layout->addWidget(browser_);
+        setCentralWidget(page);
 
         connect(browser_, &QTextBrowser::anchorClicked, this,
                 [this](const QUrl& url) { followLink(url); });
@@ -221,6 +228,7 @@ Status showHelp(QWidget* owner, const QString& fileName, int command, int data) 
     window->setHelp(help.value());
     window->showTopic(command == HelpContext ? data : kContentsKey);
     window->show();
+    keepOnScreen(window);
     window->raise();
     window->activateWindow();
     return Status::done();

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QRegularExpression>
 
@@ -31,6 +32,38 @@ QString toQtFileFilter(const QString& filter) {
                        QLatin1Char(')'));
     }
     return entries.join(QStringLiteral(";;"));
+}
+
+QString wrappableText(const QString& text) {
+    constexpr qsizetype kLongestRun = 30;
+    const QChar breakHere(0x200B);
+    QString result;
+    result.reserve(text.size() + text.size() / kLongestRun + 8);
+    qsizetype wordStart = 0;
+    while (wordStart < text.size()) {
+        qsizetype wordEnd = wordStart;
+        while (wordEnd < text.size() && !text[wordEnd].isSpace()) ++wordEnd;
+        const QStringView word = QStringView(text).sliced(wordStart, wordEnd - wordStart);
+        if (word.size() <= kLongestRun) {
+            result += word;
+        } else {
+            qsizetype run = 0;
+            for (qsizetype i = 0; i < word.size(); ++i) {
+                result += word[i];
+                ++run;
+                const bool last = i + 1 == word.size();
+                const bool separator = word[i] == u'/' || word[i] == u'\\';
+                if (!last && !word[i].isHighSurrogate() && (separator || run >= kLongestRun)) {
+                    result += breakHere;
+                    run = 0;
+                }
+            }
+        }
+        // The white space after the word, as it stands.
+        wordStart = wordEnd;
+        while (wordStart < text.size() && text[wordStart].isSpace()) result += text[wordStart++];
+    }
+    return result;
 }
 
 MessageAnswer QtPlatform::messageBox(QWidget* owner, const QString& text, const QString& caption,
@@ -75,7 +108,10 @@ MessageAnswer QtPlatform::messageBox(QWidget* owner, const QString& text, const 
             closedAnswer = MessageAnswer::Cancel;
             break;
     }
-    QMessageBox box(qtIcon, caption, text, standard, owner);
+    QMessageBox box(qtIcon, caption, wrappableText(text), standard, owner);
+    // A screen reader reads the text as it was given.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        label->setAccessibleName(text);
     box.setDefaultButton(first);
     box.setEscapeButton(closing);
     box.exec();

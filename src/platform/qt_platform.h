@@ -12,6 +12,11 @@ namespace tav {
 // extension, as it does in the toolkit.
 QString toQtFileFilter(const QString& filter);
 
+// text with a break opportunity (an invisible U+200B) after each path separator and at least
+// every 30 characters of each word longer than that, so that a message box wraps a long path
+// instead of running past its edge; shorter words stay as they are.
+QString wrappableText(const QString& text);
+
 class QtPlatform : public Platform {
 public:
     MessageAnswer messageBox(QWidget* owner, const QString& text, const QString& caption,

@@ -9,7 +9,8 @@
 //   type <n>      types n characters at the start of the lower pane, one key at a time
 //   drop, fold    drops the function list down, folds it up (the main window only)
 //   dialogs       shows the About box, New Class, Add Data Member, Add Function and Add Operator
-//                 at once, each as a window of its own without a modal run (the main window only)
+//                 at once, each as a window of its own without a modal run, and the help at its
+//                 contents (the main window only)
 //   names         lists the object names of the widgets that no caption, menu command or window
 //                 title shows, so that a client can tell such a bare object name from a name
 //                 given for people
@@ -40,6 +41,7 @@
 
 #include "app/app_windows.h"
 #include "editor/text_pane.h"
+#include "platform/help_viewer.h"
 #include "platform/scripted_platform.h"
 #include "window/child_form.h"
 
@@ -190,6 +192,9 @@ int main(int argc, char* argv[]) {
                      std::initializer_list<QDialog*>{d.AboutBox, d.NewClassDlg, d.InputDataDlg,
                                                      d.InputFunctionDlg, d.InputOperatorDlg})
                     dialog->show();
+                const tav::Status help =
+                    tav::showHelp(mainForm, tav::kHelpFileName, tav::HelpContents, 0);
+                if (!help.ok()) std::fprintf(stderr, "%s\n", qPrintable(help.message()));
                 settle();
                 say(QStringLiteral("shown"));
             } else if (line == QStringLiteral("names")) {

@@ -136,5 +136,32 @@ TEST_F(NewClassDialog, ARootIsShownWithItsSeparator) {
     EXPECT_EQ(dlg->selectedDirectory(), QDir::toNativeSeparators(driveA.path() + "/src"));
 }
 
+TEST_F(NewClassDialog, OkRefusesABlankNameAndKeepsTheValues) {
+    dlg->show();
+    dlg->VirtualBase->click();
+    dlg->setDirectory(driveA.path());
+    for (const QString& blank : {QString(), QStringLiteral(" \t ")}) {
+        dlg->Name->setText(blank);
+        dlg->setResult(0);
+        dlg->Button2->click();
+        EXPECT_TRUE(dlg->isVisible());
+        EXPECT_EQ(dlg->result(), 0);
+        EXPECT_EQ(dlg->Name->text(), blank);
+    }
+    EXPECT_TRUE(dlg->VirtualBase->isChecked());
+    EXPECT_EQ(dlg->selectedDirectory(), QDir::toNativeSeparators(driveA.path()));
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[0].text, "Enter a class name");
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(platform.messages[0].owner, dlg);
+
+    // Any other text is taken as typed.
+    dlg->Name->setText(QStringLiteral(" Two words"));
+    dlg->Button2->click();
+    EXPECT_EQ(dlg->result(), ModalOk);
+    EXPECT_EQ(dlg->value().name, " Two words");
+    EXPECT_EQ(platform.messages.size(), 2u);
+}
+
 }  // namespace
 }  // namespace tav::testing

@@ -338,6 +338,24 @@ TEST_P(InputDialog, HelpOpensTheTopicAndKeepsTheDialogOpen) {
     dialog->hide();
 }
 
+TEST_P(InputDialog, F1OpensTheTopicAsHelpDoes) {
+    QDialog* dialog = GetParam().dialog();
+    dialog->show();
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    QLineEdit* field = GetParam().textField();
+    field->setFocus();
+
+    QTest::keyClick(field, Qt::Key_F1);
+
+    ASSERT_EQ(platform.helpCalls.size(), 1u);
+    EXPECT_EQ(platform.helpCalls[0].owner, dialog);
+    EXPECT_EQ(platform.helpCalls[0].command, HelpContext);
+    EXPECT_EQ(platform.helpCalls[0].data, GetParam().helpContext);
+    EXPECT_TRUE(dialog->isVisible());
+    dialog->hide();
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Dialogs, InputDialog,
     ::testing::Values(InputDialogRow{"NewClass", [] { return dialogs().NewClassDlg; },

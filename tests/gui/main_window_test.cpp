@@ -9,6 +9,7 @@
 
 #include "app_fixture.h"
 #include "members/skeleton.h"
+#include "platform/screen_area.h"
 
 namespace tav::testing {
 namespace {
@@ -208,6 +209,34 @@ TEST_F(MainWindow, ResizeSetsTheFunctionListWidth) {
     EXPECT_EQ(main->FunctionsCombo->width(), 472);
     main->resize(150, 377);
     EXPECT_GT(main->FunctionsCombo->width(), 0);
+}
+
+TEST(ScreenArea, AWindowMovesAndShrinksOnlyAsFarAsItMust) {
+    const QRect area(0, 0, 640, 480);
+    const std::pair<QRect, QRect> cases[] = {
+        {{192, 108, 605, 377}, {35, 103, 605, 377}},  // runs off right and bottom: moved
+        {{10, 10, 100, 100}, {10, 10, 100, 100}},     // fits: stays
+        {{-20, 50, 100, 100}, {0, 50, 100, 100}},     // off the left edge
+        {{100, 100, 800, 300}, {0, 100, 640, 300}},   // wider than the screen: shrunk
+    };
+    for (const auto& [window, fitted] : cases) EXPECT_EQ(fittedInto(window, area), fitted);
+}
+
+// The window and the dialogs on a small (or magnified) screen: all of each stays reachable.
+TEST_F(MainWindow, TheWindowAndTheDialogsFitASmallScreen) {
+    const QRect small(0, 0, 640, 480);  // 1280 x 960 at twice the scale
+    setAvailableScreenAreaForTests(small);
+    main->hide();
+    main->show();
+    EXPECT_TRUE(small.contains(main->frameGeometry()));
+    for (QDialog* dialog : std::initializer_list<QDialog*>{
+             dialogs().NewClassDlg, dialogs().InputDataDlg, dialogs().InputFunctionDlg,
+             dialogs().InputOperatorDlg, dialogs().AboutBox}) {
+        dialog->show();
+        EXPECT_TRUE(small.contains(dialog->frameGeometry())) << dialog->objectName().toStdString();
+        dialog->hide();
+    }
+    setAvailableScreenAreaForTests({});
 }
 
 TEST_F(MainWindow, HelpContentsIndexAndAboutGoThroughThePlatform) {

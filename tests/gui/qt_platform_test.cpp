@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -107,6 +108,25 @@ TEST(QtPlatformMessageBox, YesNoDefaultNoAnswersNoUnlessYesIsClicked) {
                                       MessageButtons::YesNoDefaultNo),
                   expected[i]);
     }
+}
+
+// "Cannot write /tmp/AAA...: File name too long" shows the whole path, wrapped, not cut off.
+TEST(QtPlatformMessageBox, ALongPathWrapsInsteadOfRunningPastTheEdge) {
+    QtPlatform platform;
+    const QString text =
+        "Cannot write /tmp/" + QString(300, u'A') + "/" + QString(40, u'B') + ".h: File too long";
+    onMessageBox([&text](QMessageBox* box) {
+        auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text().remove(QChar(0x200B)), text);
+        EXPECT_LE(label->minimumSizeHint().width(), label->width());  // every line fits
+        EXPECT_EQ(label->accessibleName(), text);
+        box->button(QMessageBox::Ok)->click();
+    });
+    platform.messageBox(nullptr, text, "Tavrin", MessageIcon::Error, MessageButtons::Ok);
+
+    const QString shortWords = "Save changes in /home/you/Shape ?";
+    EXPECT_EQ(wrappableText(shortWords), shortWords);
 }
 
 TEST(QtPlatformRunModal, AnythingButOkIsCancel) {
