@@ -400,6 +400,8 @@ void TTavMainForm::New1Click() {
     runCommand([this] {
         TChildForm* window = createDocument();
         TNewClassDlg* dialog = dialogs().NewClassDlg;
+        dialog->nameRule = styleForDirectory(QString()).modern() ? tav::ClassNameRule::Identifier
+                                                                 : tav::ClassNameRule::AnyText;
         if (platform_.runModal(dialog) != tav::ModalOk) {
             window->close();
             return;

@@ -105,7 +105,7 @@ tav::NewClassInput TNewClassDlg::value() const {
 
 bool TNewClassDlg::acceptsInput() {
     const std::optional<std::string> problem =
-        tav::classNameProblem(Name->text().toStdString(), tav::ClassNameRule::AnyText);
+        tav::classNameProblem(Name->text().toStdString(), nameRule);
     if (!problem) return true;
     platform_.message(this, QString::fromStdString(*problem), tav::MessageIcon::Warning);
     Name->setFocus();

@@ -4,6 +4,7 @@
 
 #include "dialogs/directory_list.h"
 #include "dialogs/tav_dialog.h"
+#include "members/class_name.h"
 #include "members/skeleton.h"
 
 class TNewClassDlg : public TTavDialog {
@@ -40,6 +41,10 @@ public:
     // Moves Dir to the root of the drive selected in Drive; a drive that cannot be read is
     // reported and Dir and Drive stay where they were.
     void DriveChange();
+
+    // What a name must be: any text but blank (classic), or a C++ identifier that is not a
+    // keyword (modern, whose output must compile).
+    tav::ClassNameRule nameRule = tav::ClassNameRule::AnyText;
 
 protected:
     // A blank class name is refused with a message.

@@ -54,6 +54,7 @@ TEST_F(Preferences, ChoicesLastAndShapeNewClasses) {
     EXPECT_EQ(saved.license, "MIT");
 
     TChildForm* doc = newClass("Shape");
+    EXPECT_EQ(dialogs().NewClassDlg->nameRule, ClassNameRule::Identifier);  // output must compile
     const QString header = doc->document().header().wholeText();
     EXPECT_TRUE(header.contains("#ifndef GEO_SHAPE_HPP")) << header.toStdString();
     EXPECT_TRUE(header.contains("\n  Shape();\n"));
