@@ -58,6 +58,8 @@ void ClassDocument::insert(Rule rule) {
 void ClassDocument::NewClass(const NewClassInput& input) {
     className_ = input.name;
     classDir_ = QString::fromStdString(input.directory) + QDir::separator();
+    headerExtension_ = QString::fromStdString(style_.headerExt());
+    sourceExtension_ = QString::fromStdString(style_.sourceExt());
     functions_.clear();
     data_.clear();
     insert([&input](ClassText& text) { generateClass(text, input.kind); });
@@ -126,8 +128,7 @@ Status ClassDocument::writeFiles(const QString& headerPath, const QString& sourc
     const auto write = [this](const DocumentText& text, const QString& path, FileStamp& stamp) {
         FileStamp written;
         Status status = writeTextToFile(text, path, &written);
-        if (status.ok() && (path == stamp.path || path == classFile(QStringLiteral(".h")) ||
-                            path == classFile(QStringLiteral(".cpp"))))
+        if (status.ok() && (path == stamp.path || path == headerFile() || path == sourceFile()))
             stamp = written;
         return status;
     };

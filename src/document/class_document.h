@@ -74,6 +74,10 @@ public:
     Result<bool> ScanSource(const QString& path);
     // The class's own file with the given extension (".h", ".cpp").
     QString classFile(const QString& extension) const;
+    // The class's own header and source: written with the extensions of the style it was made
+    // in (".h" and ".cpp" for a classic or an opened class).
+    QString headerFile() const { return classFile(headerExtension_); }
+    QString sourceFile() const { return classFile(sourceExtension_); }
     // The files among the two that a save would overwrite without having seen them, in native
     // notation: changed since the document read or wrote them, or, for a path it never read or
     // wrote, already holding other bytes than the save would write.
@@ -135,6 +139,8 @@ private:
     FileStamp headerStamp_;
     FileStamp sourceStamp_;
     ClassStyle style_;
+    QString headerExtension_ = QStringLiteral(".h");
+    QString sourceExtension_ = QStringLiteral(".cpp");
     RecoveryCopy* recovery_;
 };
 

@@ -98,8 +98,8 @@ bool TChildForm::mayOverwrite(const QString& headerPath, const QString& sourcePa
 
 bool TChildForm::SaveClass() {
     if (warnWithoutClass()) return false;
-    const QString headerPath = document_->classFile(QStringLiteral(".h"));
-    const QString sourcePath = document_->classFile(QStringLiteral(".cpp"));
+    const QString headerPath = document_->headerFile();
+    const QString sourcePath = document_->sourceFile();
     const QString message =
         QStringLiteral("Class saved as ") + headerPath + QStringLiteral(" and ") + sourcePath;
     if (!mayOverwrite(headerPath, sourcePath)) return false;

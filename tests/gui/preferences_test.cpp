@@ -59,7 +59,8 @@ TEST_F(Preferences, ChoicesLastAndShapeNewClasses) {
     EXPECT_TRUE(header.contains("#ifndef GEO_SHAPE_HPP")) << header.toStdString();
     EXPECT_TRUE(header.contains("\n  Shape();\n"));
     EXPECT_TRUE(doc->document().source().wholeText().contains("#include \"Shape.hpp\""));
-    platform.modalScripts.push_back([](QDialog*) { return ModalOk; });
+    ASSERT_TRUE(doc->SaveClass());
+    EXPECT_TRUE(QFile::exists(dir.filePath("Shape.hpp")));  // the file its source includes
     main->AddCopyConstructor1Click();
     EXPECT_TRUE(doc->document().header().wholeText().contains("  Shape(const Shape& other);"));
 
