@@ -400,8 +400,10 @@ void TTavMainForm::New1Click() {
     runCommand([this] {
         TChildForm* window = createDocument();
         TNewClassDlg* dialog = dialogs().NewClassDlg;
-        dialog->nameRule = styleForDirectory(QString()).modern() ? tav::ClassNameRule::Identifier
-                                                                 : tav::ClassNameRule::AnyText;
+        // Only the profile matters here: no .editorconfig walk before the directory is chosen.
+        const QSettings settings(tav::kSettingsOwner, tav::kSettingsOwner);
+        dialog->nameRule = tav::loadClassStyle(settings).modern() ? tav::ClassNameRule::Identifier
+                                                                  : tav::ClassNameRule::AnyText;
         if (platform_.runModal(dialog) != tav::ModalOk) {
             window->close();
             return;
