@@ -2,7 +2,8 @@
 // damaged or someone may have planted them. Each input is read twice: as it is, which meets the
 // check sum, and sealed with its own SHA-256, so that the fields behind the check sum are read
 // too. A copy is restored only when it is exactly what the program writes of what it restores,
-// with text that is valid UTF-8; anything else is reported as damaged, by name, and gives no text.
+// with text that is valid UTF-8 (or, for a copy of the first version, what it would write of
+// it); anything else is reported as damaged, by name, and gives no text.
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QString>
@@ -38,8 +39,16 @@ void check(const QByteArray& bytes) {
     require(tav::fuzz::decodeUtf8(copy.header).has_value() &&
                 tav::fuzz::decodeUtf8(copy.source).has_value(),
             "restored text is valid UTF-8");
-    require(tav::encodeRecoveredClass(copy.state, copy.header, copy.source) == bytes,
-            "a restored copy is byte for byte what the program writes of it");
+    const QByteArray written = tav::encodeRecoveredClass(copy.state, copy.header, copy.source);
+    if (bytes.startsWith("TAVRIN RECOVERY 1\n")) {
+        // A copy of the first version is written again as the current one, the same once read.
+        const tav::Result<tav::RecoveredClass> again = tav::decodeRecoveredClass(written, kPath);
+        require(again.ok() && again.value().state == copy.state &&
+                    again.value().header == copy.header && again.value().source == copy.source,
+                "a copy of the first version is restored as the current version writes it");
+        return;
+    }
+    require(written == bytes, "a restored copy is byte for byte what the program writes of it");
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include "app/bold_caption_button.h"
+#include "app/recent_menu.h"
 #include "app/style_settings.h"
 #include "app/workspace.h"
 #include "dialogs/dialogs.h"
@@ -132,6 +133,10 @@ void TTavMainForm::buildMenus() {
     File1->setObjectName(QStringLiteral("File1"));
     New1 = newAction(File1, "New1", QStringLiteral("&New..."));
     Open1 = newAction(File1, "Open1", QStringLiteral("&Open..."));
+    OpenRecent1 = File1->addMenu(QStringLiteral("Open &Recent"));
+    OpenRecent1->setObjectName(QStringLiteral("OpenRecent1"));
+    OpenRecent1->menuAction()->setObjectName(OpenRecent1->objectName());
+    recent_ = new tav::RecentMenu(OpenRecent1, File1);
     Save = newAction(File1, "Save", QStringLiteral("&Save..."), QKeySequence(Qt::CTRL | Qt::Key_S));
     SaveAs = newAction(File1, "SaveAs", QStringLiteral("Save &As..."));
     N1 = newSeparator(File1, "N1");
@@ -178,6 +183,7 @@ void TTavMainForm::buildMenus() {
     connect(Save, &QAction::triggered, this, &TTavMainForm::SaveClick);
     connect(SaveAs, &QAction::triggered, this, &TTavMainForm::SaveAsClick);
     connect(Exit1, &QAction::triggered, this, &TTavMainForm::Exit1Click);
+    connect(recent_, &tav::RecentMenu::chosen, this, &TTavMainForm::openRecent);
     connect(AddDataMember1, &QAction::triggered, this, &TTavMainForm::AddDataMember1Click);
     connect(AddCopyConstructor1, &QAction::triggered, this,
             &TTavMainForm::AddCopyConstructor1Click);
@@ -331,6 +337,10 @@ QList<TChildForm*> TTavMainForm::documents() const {
 
 TChildForm* TTavMainForm::createDocument() {
     auto* window = new TChildForm(platform_, recoveryStore_);
+    // Until a command knows the class's directory: the saved style, which Open's search for
+    // the pair's files prefers.
+    window->document().setStyle(
+        tav::loadClassStyle(QSettings(tav::kSettingsOwner, tav::kSettingsOwner)));
     const tav::ClassDocument* document = &window->document();
     connect(document, &tav::ClassDocument::changed, this, [this] { setSaveControlsEnabled(true); });
     connect(document, &tav::ClassDocument::saved, this, [this] { setSaveControlsEnabled(false); });
@@ -362,20 +372,17 @@ void TTavMainForm::insertFromDialog(Dialog* tav::Dialogs::*dialog,
         TChildForm* window = activeDocument();
         if (!window) return;
         Dialog* shown = dialogs().*dialog;
+        const tav::ClassStyle style = styleForDirectory(window->document().ClassDir());
+        if constexpr (requires { shown->setModernProfile(true); })
+            shown->setModernProfile(style.modern());
         if (platform_.runModal(shown) != tav::ModalOk) return;
-        window->document().setStyle(styleForDirectory(window->document().ClassDir()));
+        window->document().setStyle(style);
         (window->document().*insert)(shown->value());
     });
 }
 
 void TTavMainForm::runCommand(const std::function<void()>& command) {
     tav::runGuarded(platform_, this, command);
-}
-
-void TTavMainForm::onDocument(void (TChildForm::*operation)()) {
-    runCommand([this, operation] {
-        if (TChildForm* document = activeDocument()) (document->*operation)();
-    });
 }
 
 void TTavMainForm::onSubWindowActivated(QMdiSubWindow* window) {
@@ -423,16 +430,32 @@ void TTavMainForm::New1Click() {
 void TTavMainForm::Open1Click() {
     runCommand([this] {
         TChildForm* window = createDocument();
-        if (window->OpenClass()) opened(*window);
+        if (!window->OpenClass()) return;
+        opened(*window);
+        rememberRecent(*window);
     });
+}
+
+void TTavMainForm::openRecent(const QString& headerPath) {
+    if (!QFileInfo(headerPath).isFile()) {
+        platform_.message(this,
+                          QStringLiteral("Cannot open %1: the file no longer exists. It is taken "
+                                         "off the list of recent classes.")
+                              .arg(QDir::toNativeSeparators(headerPath)),
+                          tav::MessageIcon::Error);
+        recent_->forget(headerPath);
+        return;
+    }
+    openFiles({headerPath});
+}
+
+void TTavMainForm::rememberRecent(const TChildForm& window) {
+    recent_->remember(window.document().headerFile());
 }
 
 namespace {
 // A C++ header or source file: a name that the Open chooser's first filter entry shows.
-bool isClassFile(const QString& path) {
-    return QDir::match(TChildForm::kOpenFilter.section(QLatin1Char('|'), 1, 1),
-                       QFileInfo(path).fileName());
-}
+bool isClassFile(const QString& path) { return tav::isClassFileName(QFileInfo(path).fileName()); }
 }  // namespace
 
 void TTavMainForm::openFiles(const QStringList& paths) {
@@ -462,6 +485,7 @@ void TTavMainForm::openFiles(const QStringList& paths) {
             TChildForm* window = createDocument();
             if (window->OpenClassFile(absolute)) {
                 opened(*window);
+                rememberRecent(*window);
                 return;
             }
             window->document().setModified(false);
@@ -497,11 +521,19 @@ void TTavMainForm::dropEvent(QDropEvent* event) {
 
 void TTavMainForm::SaveClick() {
     runCommand([this] {
-        if (TChildForm* document = activeDocument()) document->SaveClass();
+        TChildForm* document = activeDocument();
+        if (document && document->SaveClass()) rememberRecent(*document);
     });
 }
 
-void TTavMainForm::SaveAsClick() { onDocument(&TChildForm::SaveClassAs); }
+void TTavMainForm::SaveAsClick() {
+    runCommand([this] {
+        TChildForm* document = activeDocument();
+        if (!document) return;
+        const QString copy = document->SaveClassAs();
+        if (!copy.isEmpty()) recent_->remember(copy);
+    });
+}
 void TTavMainForm::Exit1Click() { close(); }
 void TTavMainForm::AddDataMember1Click() {
     insertFromDialog(&tav::Dialogs::InputDataDlg, &tav::ClassDocument::AddDataMember);

@@ -23,6 +23,7 @@ class TPreferencesDlg;
 namespace tav {
 class ClassDocument;
 class Dialogs;
+class RecentMenu;
 class RecoveryStore;
 }  // namespace tav
 
@@ -44,6 +45,7 @@ public:
     QMenu* File1;
     QAction* New1;
     QAction* Open1;
+    QMenu* OpenRecent1;
     QAction* Save;
     QAction* SaveAs;
     QAction* N1;
@@ -88,6 +90,8 @@ public:
     // Opens each file's class pair as the Open command opens a chosen file, a pair once however
     // many of its files are given. Relative paths are taken from the current directory.
     void openFiles(const QStringList& paths);
+    // Opens a class of the Open Recent list; one whose header is gone leaves the list.
+    void openRecent(const QString& headerPath);
 
     // The ten document controls.
     void enableDocumentControls();
@@ -142,7 +146,8 @@ private:
     // Runs a command; an error it raises is shown and the program goes on.
     void runCommand(const std::function<void()>& command);
     void setDocumentControlsEnabled(bool enabled);
-    void onDocument(void (TChildForm::*operation)());
+    // A class window was opened from its files or saved: its header heads Open Recent.
+    void rememberRecent(const TChildForm& window);
     // The style a class in directory is written with now, from the user's settings.
     tav::ClassStyle styleForDirectory(const QString& directory) const;
     // Runs a member dialog and hands its value to the active class's document.
@@ -162,6 +167,7 @@ private:
     tav::Dialogs& dialogs_;
     tav::RecoveryStore* recoveryStore_ = nullptr;
     TPreferencesDlg* preferences_ = nullptr;  // made when first asked for
+    tav::RecentMenu* recent_ = nullptr;
     QPointer<QMdiSubWindow> lastActivated_;
     std::array<DocumentControl, 10> documentControls_;
     // The Classes menu's entries for the class windows, after its fixed items.

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "members/modern.h"
+
 namespace {
 constexpr int kHelpContextAddOperator = 70;
 }  // namespace
@@ -34,6 +36,20 @@ TInputOperatorDlg::TInputOperatorDlg(tav::Platform& platform)
     labelField(Label1, Operator);
 
     setTabChain({Normal, Virtual, PureVirtual, Operator, Button1, Button3, Button2});
+    connect(Operator, &QComboBox::currentTextChanged, this, &TInputOperatorDlg::offerKinds);
+}
+
+void TInputOperatorDlg::setModernProfile(bool modern) {
+    modern_ = modern;
+    offerKinds();
+}
+
+void TInputOperatorDlg::offerKinds() {
+    const bool memberOperator =
+        !modern_ || !tav::isFriendOperator(Operator->currentText().toStdString());
+    if (!memberOperator) Normal->setChecked(true);
+    Virtual->setEnabled(memberOperator);
+    PureVirtual->setEnabled(memberOperator);
 }
 
 tav::OperatorInput TInputOperatorDlg::value() const {

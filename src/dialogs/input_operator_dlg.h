@@ -19,4 +19,11 @@ public:
 
     // What the controls hold: the operator's kind and its symbol, as typed.
     tav::OperatorInput value() const;
+    // In the modern profile a friend operator (a stream or comparison operator) cannot be
+    // virtual, so the kinds are offered only for member operators.
+    void setModernProfile(bool modern);
+
+private:
+    void offerKinds();
+    bool modern_ = false;
 };

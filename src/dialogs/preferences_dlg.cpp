@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kHelpContextPreferences = 90;
+constexpr int kHelpContextPreferences = 100;
 
 const QStringList kIndents{QStringLiteral("2 spaces"), QStringLiteral("4 spaces"),
                            QStringLiteral("8 spaces"), QStringLiteral("Tab")};

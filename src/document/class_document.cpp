@@ -104,6 +104,11 @@ Result<bool> ClassDocument::ScanSource(const QString& path) {
     return !functions_.empty();
 }
 
+void ClassDocument::setFileExtensions(const QString& header, const QString& source) {
+    headerExtension_ = header;
+    sourceExtension_ = source;
+}
+
 QString ClassDocument::classFile(const QString& extension) const {
     return classDir_ + ClassName() + extension;
 }
@@ -154,7 +159,8 @@ std::optional<TextPosition> ClassDocument::findInSource(const QString& text) con
 
 QByteArray ClassDocument::recoveryBytes() const {
     const RecoveryState state{caption_,         ClassName(),      classDir_,    firstSave_,
-                              header_.encoding, source_.encoding, headerStamp_, sourceStamp_};
+                              header_.encoding, source_.encoding, headerStamp_, sourceStamp_,
+                              headerExtension_, sourceExtension_};
     return encodeRecoveredClass(state, header_.textUtf8(), source_.textUtf8());
 }
 
@@ -165,6 +171,7 @@ void ClassDocument::restore(const RecoveredClass& copy) {
     firstSave_ = state.firstSave;
     headerStamp_ = state.headerStamp;
     sourceStamp_ = state.sourceStamp;
+    setFileExtensions(state.headerExtension, state.sourceExtension);
     header_.setWholeTextUtf8(copy.header);
     header_.encoding = state.headerEncoding;
     source_.setWholeTextUtf8(copy.source);

@@ -78,6 +78,10 @@ public:
     // in (".h" and ".cpp" for a classic or an opened class).
     QString headerFile() const { return classFile(headerExtension_); }
     QString sourceFile() const { return classFile(sourceExtension_); }
+    const QString& headerExtension() const { return headerExtension_; }
+    const QString& sourceExtension() const { return sourceExtension_; }
+    // After an open: the class's files are the ones it was read from.
+    void setFileExtensions(const QString& header, const QString& source);
     // The files among the two that a save would overwrite without having seen them, in native
     // notation: changed since the document read or wrote them, or, for a path it never read or
     // wrote, already holding other bytes than the save would write.

@@ -4,14 +4,17 @@
 #include <QDir>
 #include <QFile>
 
+#include "files/file_names.h"
 #include "recovery/private_files.h"
 
 namespace tav {
 
 namespace {
 
-// The first bytes of every copy; the number is the version of what follows.
-constexpr QByteArrayView kMagic = "TAVRIN RECOVERY 1\n";
+// The first bytes of every copy; the number is the version of what follows. Version 2 adds the
+// extensions of the class's files; copies of version 1 are still restored.
+constexpr QByteArrayView kMagic = "TAVRIN RECOVERY 2\n";
+constexpr QByteArrayView kMagicVersion1 = "TAVRIN RECOVERY 1\n";
 constexpr qsizetype kHashSize = 32;  // SHA-256
 constexpr QDataStream::Version kStreamVersion = QDataStream::Qt_6_0;
 
@@ -42,24 +45,30 @@ bool readText(QDataStream& in, std::string& text) {
     return isValidUtf8(text);
 }
 
+// Only the extensions the program writes: a copy never names another file than its class's.
+bool readExtensions(QDataStream& in, RecoveryState& state) {
+    in >> state.headerExtension >> state.sourceExtension;
+    return headerExtensions().contains(state.headerExtension) &&
+           sourceExtensions().contains(state.sourceExtension);
+}
+
 Status damaged(const QString& path, const QString& why) {
     return Status::failed(QStringLiteral("The recovery copy %1 is damaged: %2")
                               .arg(QDir::toNativeSeparators(path), why));
 }
 
-}  // namespace
-
-QByteArray encodeRecoveredClass(const RecoveryState& state, std::string_view header,
-                                std::string_view source) {
+QByteArray encode(const RecoveryState& state, std::string_view header, std::string_view source,
+                  QByteArrayView magic) {
     QByteArray bytes;
-    bytes.reserve(kMagic.size() + static_cast<qsizetype>(header.size() + source.size()) + 4096);
-    bytes.append(kMagic);
+    bytes.reserve(magic.size() + static_cast<qsizetype>(header.size() + source.size()) + 4096);
+    bytes.append(magic);
     {
         QDataStream out(&bytes, QIODevice::WriteOnly | QIODevice::Append);
         out.setVersion(kStreamVersion);
         out << state.caption << state.className << state.classDir << state.firstSave
             << static_cast<quint8>(state.headerEncoding)
             << static_cast<quint8>(state.sourceEncoding) << state.headerStamp << state.sourceStamp;
+        if (magic == kMagic) out << state.headerExtension << state.sourceExtension;
         writeText(out, header);
         writeText(out, source);
     }
@@ -67,17 +76,25 @@ QByteArray encodeRecoveredClass(const RecoveryState& state, std::string_view hea
     return bytes;
 }
 
+}  // namespace
+
+QByteArray encodeRecoveredClass(const RecoveryState& state, std::string_view header,
+                                std::string_view source) {
+    return encode(state, header, source, kMagic);
+}
+
 Result<RecoveredClass> decodeRecoveredClass(const QByteArray& bytes, const QString& path) {
-    if (!bytes.startsWith(kMagic))
+    const QByteArrayView magic = bytes.startsWith(kMagicVersion1) ? kMagicVersion1 : kMagic;
+    if (!bytes.startsWith(magic))
         return damaged(path, QStringLiteral("it does not start as a recovery copy does"));
-    if (bytes.size() < kMagic.size() + kHashSize)
+    if (bytes.size() < magic.size() + kHashSize)
         return damaged(path, QStringLiteral("it is cut short"));
     const QByteArrayView body(bytes.constData(), bytes.size() - kHashSize);
     if (FileStamp::hashOf(body) != QByteArrayView(bytes).last(kHashSize))
         return damaged(path, QStringLiteral("its contents do not match their check sum"));
 
     const QByteArray payload =
-        QByteArray::fromRawData(body.data() + kMagic.size(), body.size() - kMagic.size());
+        QByteArray::fromRawData(body.data() + magic.size(), body.size() - magic.size());
     QDataStream in(payload);
     in.setVersion(kStreamVersion);
     RecoveredClass copy;
@@ -86,11 +103,12 @@ Result<RecoveredClass> decodeRecoveredClass(const QByteArray& bytes, const QStri
     const bool valid = readEncoding(in, state.headerEncoding) &&
                        readEncoding(in, state.sourceEncoding) &&
                        (in >> state.headerStamp >> state.sourceStamp, true) &&
+                       (magic != kMagic || readExtensions(in, state)) &&
                        readText(in, copy.header) && readText(in, copy.source);
     // The stream reads more than the program writes (a true that is not 1, an empty text
     // written as a missing one): only the program's own bytes make a copy, whatever its sum.
     if (!valid || in.status() != QDataStream::Ok || !in.atEnd() ||
-        encodeRecoveredClass(state, copy.header, copy.source) != bytes)
+        encode(state, copy.header, copy.source, magic) != bytes)
         return damaged(path, QStringLiteral("its contents are not those of a class window"));
     return copy;
 }

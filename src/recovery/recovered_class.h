@@ -25,6 +25,9 @@ struct RecoveryState {
     // still knows them.
     FileStamp headerStamp;
     FileStamp sourceStamp;
+    // The extensions of the class's own files (a copy written before they were kept: .h, .cpp).
+    QString headerExtension = QStringLiteral(".h");
+    QString sourceExtension = QStringLiteral(".cpp");
     bool operator==(const RecoveryState&) const = default;
 };
 

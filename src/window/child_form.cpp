@@ -108,21 +108,39 @@ bool TChildForm::SaveClass() {
     return true;
 }
 
-void TChildForm::SaveClassAs() {
-    if (warnWithoutClass()) return;
-    const QString chosen = platform_.chooseSaveFile(this, kSaveFilter);
-    if (chosen.isEmpty()) return;
+QString TChildForm::saveFilter() const {
+    const QString& header = document_->headerExtension();
+    const QString& source = document_->sourceExtension();
+    if (header == QStringLiteral(".h") && source == QStringLiteral(".cpp")) return kSaveFilter;
+    const QString patterns = QStringLiteral("*%1;*%2").arg(source, header);
+    return QStringLiteral("C++ Source (%1)|%1").arg(patterns);
+}
+
+QString TChildForm::openFilter() const {
+    if (!document_->style().modern()) return kOpenFilter;
+    QStringList patterns;
+    for (const QString& extension : tav::sourceExtensions() + tav::headerExtensions())
+        patterns.append(QLatin1Char('*') + extension);
+    return QStringLiteral("C++ Source (%1)|%1|Any File (*.*)|*.*")
+        .arg(patterns.join(QLatin1Char(';')));
+}
+
+QString TChildForm::SaveClassAs() {
+    if (warnWithoutClass()) return {};
+    const QString chosen = platform_.chooseSaveFile(this, saveFilter());
+    if (chosen.isEmpty()) return {};
     const QString base = tav::withoutExtension(QDir::toNativeSeparators(chosen));
-    const QString headerPath = base + QStringLiteral(".h");
-    const QString sourcePath = base + QStringLiteral(".cpp");
+    const QString headerPath = base + document_->headerExtension();
+    const QString sourcePath = base + document_->sourceExtension();
     const QString message =
         QStringLiteral("Class saved in ") + headerPath + QStringLiteral(" and ") + sourcePath;
-    if (!writeClassFiles(headerPath, sourcePath)) return;
+    if (!writeClassFiles(headerPath, sourcePath)) return {};
     platform_.message(this, message, MessageIcon::None);
+    return headerPath;
 }
 
 bool TChildForm::OpenClass() {
-    const QString chosen = platform_.chooseOpenFile(this, kOpenFilter);
+    const QString chosen = platform_.chooseOpenFile(this, openFilter());
     if (chosen.isEmpty()) return false;
     return OpenClassFile(chosen);
 }
@@ -130,15 +148,24 @@ bool TChildForm::OpenClass() {
 bool TChildForm::OpenClassFile(const QString& path) {
     const QString chosen = QDir::toNativeSeparators(path);
     document_->setClassDir(tav::directoryPart(chosen));
-    const QString base = tav::withoutExtension(chosen) + QLatin1Char('.');
+    // The pair is found whichever of the known extensions its files have: the chosen file's
+    // own first, then the class style's.
+    const QString base = tav::withoutExtension(chosen);
+    const QString chosenExtension = chosen.mid(base.size());
+    const tav::ClassStyle& style = document_->style();
+    const QString headerPath = tav::existingClassFile(
+        base, chosenExtension, QString::fromStdString(style.headerExt()), tav::headerExtensions());
+    const QString sourcePath = tav::existingClassFile(
+        base, chosenExtension, QString::fromStdString(style.sourceExt()), tav::sourceExtensions());
+    document_->setFileExtensions(headerPath.mid(base.size()), sourcePath.mid(base.size()));
     // However the open ends, the panes hold what the files hold (or nothing): no recovery copy
     // is needed for that.
     const auto noCopy = qScopeGuard([this] { document_->discardRecoveryCopy(); });
-    const tav::Result<bool> header = document_->ScanHeader(base + QStringLiteral("h"));
+    const tav::Result<bool> header = document_->ScanHeader(headerPath);
     if (!platform_.report(this, header.status())) return false;
     if (!header.value())
         platform_.message(this, QStringLiteral("Header read error"), MessageIcon::Warning);
-    const tav::Result<bool> source = document_->ScanSource(base + QStringLiteral("cpp"));
+    const tav::Result<bool> source = document_->ScanSource(sourcePath);
     if (!platform_.report(this, source.status())) return false;
     if (!source.value())
         platform_.message(this, QStringLiteral("Source read error"), MessageIcon::Warning);

@@ -22,9 +22,13 @@ public:
     TChildForm(tav::Platform& platform, tav::RecoveryStore* store, QWidget* parent = nullptr);
     ~TChildForm() override;
 
-    // File choosers' filters, in the toolkit notation.
+    // File choosers' filters, in the toolkit notation, for classes written as .h and .cpp.
     static const QString kSaveFilter;
     static const QString kOpenFilter;
+    // The filters this window's choosers show: the ones above, or ones naming the extensions
+    // of the class (Save As) or every known one (Open, in the modern profile).
+    QString saveFilter() const;
+    QString openFilter() const;
 
     tav::ClassDocument& document() { return *document_; }
     const tav::ClassDocument& document() const { return *document_; }
@@ -36,11 +40,12 @@ public:
     // True when both files were written. A file changed on disk since the document last read or
     // wrote it is overwritten only if the user agrees; otherwise nothing is written.
     bool SaveClass();
-    void SaveClassAs();
+    // The header path of the copy written, or empty when none was.
+    QString SaveClassAs();
     // Whether a file was chosen and read.
     bool OpenClass();
-    // Opens the pair of path (either file of it) as if the Open dialog had chosen it; whether
-    // both files were read.
+    // Opens the pair of path (either file of it, with any known extension) as if the Open
+    // dialog had chosen it; whether both files were read.
     bool OpenClassFile(const QString& path);
 
     void SelectFunctionInSource(const QString& text);

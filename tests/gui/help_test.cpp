@@ -123,7 +123,8 @@ INSTANTIATE_TEST_SUITE_P(Help, HelpShippedFileTest,
                                            ShippedTopic{HelpContext, 20, "New Class"},
                                            ShippedTopic{HelpContext, 50, "Add Function"},
                                            ShippedTopic{HelpContext, 60, "Add Data Member"},
-                                           ShippedTopic{HelpContext, 70, "Add Operator"}));
+                                           ShippedTopic{HelpContext, 70, "Add Operator"},
+                                           ShippedTopic{HelpContext, 100, "Configure Tavrin"}));
 
 TEST_F(HelpViewerTest, ShippedFileLinksOnlyToTopicsItHas) {
     QFile file(QDir(QStringLiteral(TAVRIN_PROGRAM_DIR)).filePath(kHelpFileName));

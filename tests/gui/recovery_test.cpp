@@ -203,6 +203,28 @@ TEST_F(Recovery, ASaveACloseWithoutSavingAndACleanExitRemoveTheCopy) {
     }
 }
 
+TEST(RecoveryCopy, KeepsTheClassFilesExtensionsAndReadsCopiesOfTheFirstVersion) {
+    RecoveryState state;
+    state.className = "Shape";
+    state.headerExtension = ".hpp";
+    state.sourceExtension = ".cc";
+    const Result<RecoveredClass> read =
+        decodeRecoveredClass(encodeRecoveredClass(state, "class Shape\n{\n};", ""), "copy");
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.value().state, state);
+
+    // A copy never names a file of another kind than a header or a source.
+    state.sourceExtension = "/../../x";
+    EXPECT_FALSE(decodeRecoveredClass(encodeRecoveredClass(state, "", ""), "copy").ok());
+
+    // A copy left by an earlier version: its class was written as .h and .cpp.
+    const Result<RecoveredClass> old = readRecoveredClass(
+        QStringLiteral(TAVRIN_SOURCE_DIR) + "/fuzz/corpus/recovery_copy/opened_typed");
+    ASSERT_TRUE(old.ok()) << old.status().message().toStdString();
+    EXPECT_EQ(old.value().state.headerExtension, ".h");
+    EXPECT_EQ(old.value().state.sourceExtension, ".cpp");
+}
+
 TEST_F(Recovery, ADamagedCopyIsReportedAndSetAsideAndTheOthersAreOffered) {
     RecoveryState state;
     state.caption = "/somewhere/Kept";
