@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "members/modern_text.h"
 #include "text/text_rules.h"
 
 namespace tav {
@@ -39,93 +40,6 @@ void closeNamespace(LineList& text, const ClassStyle& style) {
     if (style.nameSpace.empty()) return;
     text.append("");
     text.append("} // namespace " + style.nameSpace);
-}
-
-// Index of the first line matching the test, if any.
-template <typename Test>
-std::optional<std::size_t> firstLine(const LineList& lines, Test test) {
-    std::optional<std::size_t> found;
-    std::size_t index = 0;
-    lines.forEachLine([&](std::string_view line) {
-        if (test(line)) {
-            found = index;
-            return false;
-        }
-        ++index;
-        return true;
-    });
-    return found;
-}
-
-template <typename Test>
-std::optional<std::size_t> lastLine(const LineList& lines, Test test) {
-    std::optional<std::size_t> found;
-    std::size_t index = 0;
-    lines.forEachLine([&](std::string_view line) {
-        if (test(line)) found = index;
-        ++index;
-        return true;
-    });
-    return found;
-}
-
-bool startsWith(std::string_view line, std::string_view prefix) {
-    return line.substr(0, prefix.size()) == prefix;
-}
-
-// A definition with one blank line before it, above the namespace's closing line (or at the
-// end of a source without one); its head joins the function list.
-void appendDefinition(ClassText& cls, const std::string& head,
-                      const std::vector<std::string>& body) {
-    std::vector<std::string> lines{head, "{"};
-    for (const std::string& line : body) lines.push_back(cls.style.indent + line);
-    lines.push_back("}");
-    const auto close = lastLine(
-        cls.source, [](std::string_view line) { return startsWith(line, "} // namespace"); });
-    if (!close) {
-        cls.source.append("");
-        for (const std::string& line : lines) cls.source.append(line);
-    } else {
-        std::size_t at = *close;
-        const bool blankBefore = at > 0 && cls.source.line(at - 1).empty();
-        if (!blankBefore) cls.source.insert(at++, "");
-        for (const std::string& line : lines) cls.source.insert(at++, line);
-        cls.source.insert(at, "");
-    }
-    cls.functions.push_back(head);
-}
-
-// Adds an include line once: below the last #include above the class, or else below the
-// #pragma once / guard line (header) with a blank line between.
-void addInclude(LineList& text, const std::string& include) {
-    if (firstLine(text, [&](std::string_view line) { return line == include; })) return;
-    const auto stop = firstLine(text, [](std::string_view line) {
-        return startsWith(line, "namespace ") || startsWith(line, "class ");
-    });
-    std::optional<std::size_t> last;
-    std::optional<std::size_t> guard;
-    std::size_t index = 0;
-    text.forEachLine([&](std::string_view line) {
-        if (stop && index >= *stop) return false;
-        if (startsWith(line, "#include")) last = index;
-        if (!guard && (startsWith(line, "#pragma once") || startsWith(line, "#define ")))
-            guard = index;
-        ++index;
-        return true;
-    });
-    if (last) {
-        text.insert(*last + 1, include);
-    } else if (guard) {
-        text.insert(*guard + 1, "");
-        text.insert(*guard + 2, include);
-    } else {
-        text.insert(stop ? *stop : 0, include);
-        text.insert((stop ? *stop : 0) + 1, "");
-    }
-}
-
-void declare(ClassText& cls, const std::string& marker, const std::string& declaration) {
-    insertUnderSection(cls.header, cls.className, marker, cls.style.indent + declaration);
 }
 
 }  // namespace
@@ -208,7 +122,7 @@ void generateModernClass(ClassText& cls, ClassKind kind) {
 void addModernDataMember(ClassText& cls, const DataMemberInput& input) {
     const std::string entry = input.type + " " + input.name;
     cls.data.push_back(entry);
-    declare(cls, sectionMarker(input.access), entry + ";");
+    declareIndented(cls, sectionMarker(input.access), entry + ";");
 }
 
 void addModernMemberFunction(ClassText& cls, const FunctionInput& input) {
@@ -217,11 +131,12 @@ void addModernMemberFunction(ClassText& cls, const FunctionInput& input) {
     const std::string marker = sectionMarker(input.access);
     // Virtual wins over pure virtual when both are set, as in the classic profile.
     if (!input.isVirtual && input.isPureVirtual) {
-        declare(cls, marker, "virtual " + signature + " = 0;");
+        declareIndented(cls, marker, "virtual " + signature + " = 0;");
         return;
     }
-    declare(cls, marker, (input.isVirtual ? "virtual " : "") + signature + ";");
-    appendDefinition(cls, input.returnType + " " + c + "::" + input.name + input.arguments, {});
+    declareIndented(cls, marker, (input.isVirtual ? "virtual " : "") + signature + ";");
+    appendModernDefinition(cls, input.returnType + " " + c + "::" + input.name + input.arguments,
+                           {});
 }
 
 void addModernOperator(ClassText& cls, const OperatorInput& input) {
@@ -236,32 +151,32 @@ void addModernOperator(ClassText& cls, const OperatorInput& input) {
             stream + "& operator" + p + "(" + stream + "& " + name + ", " + value + ")";
         addInclude(cls.header, "#include <iosfwd>");
         addInclude(cls.source, out ? "#include <ostream>" : "#include <istream>");
-        declare(cls, "public:", "friend " + head + ";");
-        appendDefinition(cls, head, {"return " + name + ";"});
+        declareIndented(cls, "public:", "friend " + head + ";");
+        appendModernDefinition(cls, head, {"return " + name + ";"});
         return;
     }
     if (isFriendOperator(p)) {
         const std::string head =
             "bool operator" + p + "(const " + c + "& lhs, const " + c + "& rhs)";
-        declare(cls, "public:", "friend " + head + ";");
-        appendDefinition(cls, head, {"return false;"});
+        declareIndented(cls, "public:", "friend " + head + ";");
+        appendModernDefinition(cls, head, {"return false;"});
         return;
     }
     const std::string signature = c + "& operator" + p + "(const " + c + "& rhs)";
     if (input.kind == OperatorKind::PureVirtual) {
-        declare(cls, "public:", "virtual " + signature + " = 0;");
+        declareIndented(cls, "public:", "virtual " + signature + " = 0;");
         return;
     }
-    declare(cls,
-            "public:", (input.kind == OperatorKind::Virtual ? "virtual " : "") + signature + ";");
-    appendDefinition(cls, c + "& " + c + "::operator" + p + "(const " + c + "& rhs)",
-                     {"return *this;"});
+    declareIndented(
+        cls, "public:", (input.kind == OperatorKind::Virtual ? "virtual " : "") + signature + ";");
+    appendModernDefinition(cls, c + "& " + c + "::operator" + p + "(const " + c + "& rhs)",
+                           {"return *this;"});
 }
 
 void addModernCopyConstructor(ClassText& cls) {
     const std::string& c = cls.className;
-    declare(cls, "public:", c + "(const " + c + "& other);");
-    appendDefinition(cls, c + "::" + c + "(const " + c + "& other)", {});
+    declareIndented(cls, "public:", c + "(const " + c + "& other);");
+    appendModernDefinition(cls, c + "::" + c + "(const " + c + "& other)", {});
 }
 
 }  // namespace tav
