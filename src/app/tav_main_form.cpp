@@ -28,6 +28,7 @@
 #include "dialogs/editable_combo.h"
 #include "dialogs/pictures.h"
 #include "dialogs/preferences_dlg.h"
+#include "dialogs/special_members_dlg.h"
 #include "files/file_names.h"
 #include "platform/guarded.h"
 #include "platform/screen_area.h"
@@ -123,6 +124,9 @@ TTavMainForm::~TTavMainForm() {
     MdiArea->viewport()->removeEventFilter(this);
     menuBar()->removeEventFilter(this);
     for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+    // The dialogs made on first use are windows of their own, not children.
+    delete preferences_;
+    delete specialMembers_;
 }
 
 void TTavMainForm::buildMenus() {
@@ -157,6 +161,9 @@ void TTavMainForm::buildMenus() {
                   QKeySequence(Qt::CTRL | Qt::Key_F));
     AddOperator1 = newAction(Functions, "AddOperator1", QStringLiteral("Add Operator..."),
                              QKeySequence(Qt::CTRL | Qt::Key_O));
+    AddSpecialMembers1 =
+        newAction(Functions, "AddSpecialMembers1", QStringLiteral("Add &Special Members..."),
+                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
 
     Classes = bar->addMenu(QStringLiteral("Classes"));
     Classes->setObjectName(QStringLiteral("Classes"));
@@ -189,6 +196,7 @@ void TTavMainForm::buildMenus() {
             &TTavMainForm::AddCopyConstructor1Click);
     connect(AddMemberFunction1, &QAction::triggered, this, &TTavMainForm::AddMemberFunction1Click);
     connect(AddOperator1, &QAction::triggered, this, &TTavMainForm::AddOperator1Click);
+    connect(AddSpecialMembers1, &QAction::triggered, this, &TTavMainForm::AddSpecialMembers1Click);
     connect(Tile1, &QAction::triggered, this, &TTavMainForm::Tile1Click);
     connect(Cascade1, &QAction::triggered, this, &TTavMainForm::Cascade1Click);
     connect(Classes, &QMenu::aboutToShow, this, &TTavMainForm::ClassesClick);
@@ -552,6 +560,32 @@ void TTavMainForm::AddCopyConstructor1Click() {
         }
     });
 }
+TSpecialMembersDlg* TTavMainForm::specialMembersDialog() {
+    if (!specialMembers_) specialMembers_ = new TSpecialMembersDlg(platform_);
+    return specialMembers_;
+}
+
+void TTavMainForm::AddSpecialMembers1Click() {
+    runCommand([this] {
+        TChildForm* window = activeDocument();
+        if (!window) return;
+        TSpecialMembersDlg* dialog = specialMembersDialog();
+        if (platform_.runModal(dialog) != tav::ModalOk) return;
+        tav::ClassDocument& document = window->document();
+        document.setStyle(styleForDirectory(document.ClassDir()));
+        const std::vector<tav::SpecialMember> present = document.AddSpecialMembers(dialog->value());
+        if (present.empty()) return;
+        QStringList names;
+        for (const tav::SpecialMember member : present)
+            names.append(QString::fromLatin1(tav::specialMemberName(member)));
+        platform_.message(window,
+                          QStringLiteral("The class already declares these, so they were left "
+                                         "as they are: %1.")
+                              .arg(names.join(QStringLiteral(", "))),
+                          tav::MessageIcon::None);
+    });
+}
+
 void TTavMainForm::Tile1Click() { MdiArea->tileSubWindows(); }
 void TTavMainForm::Cascade1Click() { tav::cascadeInside(*MdiArea); }
 

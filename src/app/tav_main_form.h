@@ -19,6 +19,7 @@ class QMenu;
 class QToolButton;
 class TChildForm;
 class TPreferencesDlg;
+class TSpecialMembersDlg;
 
 namespace tav {
 class ClassDocument;
@@ -38,6 +39,8 @@ public:
     tav::Platform& platform() { return platform_; }
     // Every dialog, made first when they are not made yet.
     tav::Dialogs& dialogs();
+    // The Add Special Members dialog, made when first asked for.
+    TSpecialMembersDlg* specialMembersDialog();
     tav::RecoveryStore* recoveryStore() { return recoveryStore_; }
     // Where class windows made from now on keep their recovery copies; null for none.
     void setRecoveryStore(tav::RecoveryStore* store) { recoveryStore_ = store; }
@@ -56,6 +59,7 @@ public:
     QAction* AddCopyConstructor1;
     QAction* AddMemberFunction1;
     QAction* AddOperator1;
+    QAction* AddSpecialMembers1;
     QMenu* Classes;
     QAction* Tile1;
     QAction* Cascade1;
@@ -116,6 +120,8 @@ public:
     void AddMemberFunction1Click();
     void AddOperator1Click();
     void AddCopyConstructor1Click();
+    // Writes the chosen special members; those the class already declares are named afterwards.
+    void AddSpecialMembers1Click();
     void Tile1Click();
     void Cascade1Click();
     void ClassesClick();
@@ -166,7 +172,8 @@ private:
     tav::Platform& platform_;
     tav::Dialogs& dialogs_;
     tav::RecoveryStore* recoveryStore_ = nullptr;
-    TPreferencesDlg* preferences_ = nullptr;  // made when first asked for
+    TPreferencesDlg* preferences_ = nullptr;        // made when first asked for
+    TSpecialMembersDlg* specialMembers_ = nullptr;  // made when first asked for
     tav::RecentMenu* recent_ = nullptr;
     QPointer<QMdiSubWindow> lastActivated_;
     std::array<DocumentControl, 10> documentControls_;

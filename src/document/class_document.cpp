@@ -82,6 +82,12 @@ void ClassDocument::AddCopyConstructor() {
     insert([](ClassText& text) { addCopyConstructor(text); });
 }
 
+std::vector<SpecialMember> ClassDocument::AddSpecialMembers(const SpecialMembersInput& input) {
+    std::vector<SpecialMember> present;
+    insert([&](ClassText& text) { present = addSpecialMembers(text, input); });
+    return present;
+}
+
 // ---- Files -----------------------------------------------------------------------------------
 
 Result<bool> ClassDocument::ScanHeader(const QString& path) {

@@ -15,6 +15,7 @@
 #include "files/status.h"
 #include "members/members.h"
 #include "members/skeleton.h"
+#include "members/special_members.h"
 
 namespace tav {
 
@@ -65,6 +66,8 @@ public:
     void AddMemberFunction(const FunctionInput& input);
     void AddOperator(const OperatorInput& input);
     void AddCopyConstructor();
+    // The members the header already declares are left out and returned.
+    std::vector<SpecialMember> AddSpecialMembers(const SpecialMembersInput& input);
 
     // ---- Files ----
     // Reads the header (its class name becomes the document's) or the source (its function

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "app_fixture.h"
+#include "dialogs/special_members_dlg.h"
 
 namespace tav::testing {
 namespace {
@@ -73,6 +74,14 @@ public:
             return ModalOk;
         });
         main->AddMemberFunction1->trigger();
+    }
+    void addSpecialMembers() {
+        platform.modalScripts.push_back([this](QDialog*) {
+            TSpecialMembersDlg* dialog = main->specialMembersDialog();
+            for (std::size_t i = 1; i < 5; ++i) dialog->Choices[i]->setCurrentIndex(1);
+            return ModalOk;
+        });
+        main->AddSpecialMembers1->trigger();
     }
     void addOperator() {
         platform.modalScripts.push_back([](QDialog*) {
@@ -142,6 +151,7 @@ const Insertion kInsertions[] = {
     {"PureVirtualFunction", &Undo::addPureVirtualFunction},
     {"Operator", &Undo::addOperator},
     {"CopyConstructor", &Undo::addCopyConstructor},
+    {"SpecialMembers", &Undo::addSpecialMembers},
 };
 
 std::vector<UndoCase> undoCases() {
