@@ -308,6 +308,13 @@ ParseResult parseText(std::string_view header, const std::string_view* source) {
         const TokenTable tokens = tokenize(unit.get(), mainFile, parsed);
         result.model.errors = std::move(errors);
         buildModel(unit.get(), parts, tokens, result.model);
+        // Errors and not one class: the text is not C++ that can be read.
+        if (result.model.classes.empty() && !result.model.errors.empty()) {
+            const Diagnostic& first = result.model.errors.front();
+            result.error = "The header could not be read as C++ (" +
+                           std::string(first.inSource ? "source" : "header") + " line " +
+                           std::to_string(first.line) + ": " + first.message + ").";
+        }
         // The model's texts are copies; the parsed text may go.
         return result;
     }

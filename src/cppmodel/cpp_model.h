@@ -94,6 +94,13 @@ struct Definition {
     int endLine = 0;
 };
 
+// A namespace block of the source part of a pair: "geo" or, nested, "geo::detail".
+struct NamespaceBlock {
+    std::string name;
+    int beginLine = 0;
+    int endLine = 0;  // the line of its closing brace
+};
+
 struct Diagnostic {
     int line = 0;
     bool inSource = false;  // a line of the source part of a pair
@@ -101,10 +108,11 @@ struct Diagnostic {
 };
 
 struct Model {
-    std::vector<Class> classes;           // top-level classes, in the order of the text
-    std::vector<Definition> definitions;  // of the source part of a pair only
-    std::vector<std::string> includes;    // the header's #include lines, as written
-    std::vector<Diagnostic> errors;       // what clang still could not read
+    std::vector<Class> classes;                    // top-level classes, in the order of the text
+    std::vector<Definition> definitions;           // of the source part of a pair only
+    std::vector<NamespaceBlock> sourceNamespaces;  // of the source part, outer ones first
+    std::vector<std::string> includes;             // the header's #include lines, as written
+    std::vector<Diagnostic> errors;                // what clang still could not read
     int lineCount = 0;
 
     // The first class of that name (nested ones too), or nullptr.
@@ -112,7 +120,9 @@ struct Model {
 };
 
 struct ParseResult {
-    std::optional<std::string> error;  // set when the text could not be read at all
+    // Set when the text could not be read at all: the parser failed, or it found errors and
+    // not one class.
+    std::optional<std::string> error;
     Model model;
     bool ok() const { return !error; }
 };

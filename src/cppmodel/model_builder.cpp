@@ -96,8 +96,14 @@ public:
             if (!at || *at < parts_.headerBegin) continue;  // the prelude
             if (kind == CXCursor_Namespace) {
                 const std::string name = spelling(child);
-                walkScope(child, nameSpace.empty() || name.empty() ? nameSpace + name
-                                                                   : nameSpace + "::" + name);
+                const std::string inner =
+                    nameSpace.empty() || name.empty() ? nameSpace + name : nameSpace + "::" + name;
+                if (inSource(*at)) {
+                    const Span span = spanOf(child);
+                    model_.sourceNamespaces.push_back(
+                        {inner, sourceLine(span.begin), sourceLine(span.end)});
+                }
+                walkScope(child, inner);
             } else if (kind == CXCursor_LinkageSpec) {
                 walkScope(child, nameSpace);
             } else if (isClassKind(kind) && inHeader(*at) && clang_isCursorDefinition(child)) {
