@@ -41,6 +41,20 @@ TInputOperatorDlg::TInputOperatorDlg(tav::Platform& platform)
 
 void TInputOperatorDlg::setModernProfile(bool modern) {
     modern_ = modern;
+    // The C++20 defaulted comparisons follow the fixed list in the modern profile only.
+    const QString defaulted[] = {QString::fromLatin1(tav::kDefaultedEquality),
+                                 QString::fromLatin1(tav::kDefaultedComparison)};
+    const QString text = Operator->currentText();
+    for (const QString& entry : defaulted) {
+        const int index = Operator->findText(entry, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (modern && index < 0) Operator->addItem(entry);
+        if (!modern && index >= 0) Operator->removeItem(index);
+    }
+    // A classic class would take the entry's words for an operator symbol: its symbol stays.
+    if (!modern && (text == defaulted[0] || text == defaulted[1]))
+        Operator->setEditText(text.section(QLatin1Char(' '), 0, 0));
+    else
+        Operator->setEditText(text);
     offerKinds();
 }
 

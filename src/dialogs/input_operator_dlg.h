@@ -20,7 +20,8 @@ public:
     // What the controls hold: the operator's kind and its symbol, as typed.
     tav::OperatorInput value() const;
     // In the modern profile a friend operator (a stream or comparison operator) cannot be
-    // virtual, so the kinds are offered only for member operators.
+    // virtual, so the kinds are offered only for member operators; the list also offers the
+    // defaulted == and <=>.
     void setModernProfile(bool modern);
 
 private:

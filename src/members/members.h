@@ -25,6 +25,13 @@ struct FunctionInput {
     std::string returnType;
     std::string name;
     std::string arguments;
+    // Modern profile only; the dialog never sets static together with virtual, const or
+    // override.
+    bool isConst = false;
+    bool isNoexcept = false;
+    bool isStatic = false;
+    bool isOverride = false;
+    bool isNodiscard = false;
 };
 
 struct OperatorInput {

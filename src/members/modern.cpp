@@ -53,7 +53,8 @@ std::string includeGuardName(const ClassStyle& style, const std::string& classNa
 }
 
 bool isFriendOperator(const std::string& symbol) {
-    for (const char* name : {"<<", ">>", "<", ">", "==", "<=", ">=", "!="}) {
+    for (const char* name :
+         {"<<", ">>", "<", ">", "==", "<=", ">=", "!=", kDefaultedEquality, kDefaultedComparison}) {
         if (symbol == name) return true;
     }
     return false;
@@ -127,16 +128,25 @@ void addModernDataMember(ClassText& cls, const DataMemberInput& input) {
 
 void addModernMemberFunction(ClassText& cls, const FunctionInput& input) {
     const std::string& c = cls.className;
-    const std::string signature = input.returnType + " " + input.name + input.arguments;
+    // const and noexcept belong to the function's type: both the declaration and the
+    // definition carry them. The others are said in the class only.
+    const std::string qualifiers =
+        std::string(input.isConst ? " const" : "") + (input.isNoexcept ? " noexcept" : "");
+    const std::string signature =
+        input.returnType + " " + input.name + input.arguments + qualifiers;
+    const std::string before =
+        std::string(input.isNodiscard ? "[[nodiscard]] " : "") + (input.isStatic ? "static " : "");
+    const std::string after = input.isOverride ? " override" : "";
     const std::string marker = sectionMarker(input.access);
     // Virtual wins over pure virtual when both are set, as in the classic profile.
     if (!input.isVirtual && input.isPureVirtual) {
-        declareIndented(cls, marker, "virtual " + signature + " = 0;");
+        declareIndented(cls, marker, before + "virtual " + signature + after + " = 0;");
         return;
     }
-    declareIndented(cls, marker, (input.isVirtual ? "virtual " : "") + signature + ";");
-    appendModernDefinition(cls, input.returnType + " " + c + "::" + input.name + input.arguments,
-                           {});
+    declareIndented(cls, marker,
+                    before + (input.isVirtual ? "virtual " : "") + signature + after + ";");
+    appendModernDefinition(
+        cls, input.returnType + " " + c + "::" + input.name + input.arguments + qualifiers, {});
 }
 
 void addModernOperator(ClassText& cls, const OperatorInput& input) {
@@ -153,6 +163,15 @@ void addModernOperator(ClassText& cls, const OperatorInput& input) {
         addInclude(cls.source, out ? "#include <ostream>" : "#include <istream>");
         declareIndented(cls, "public:", "friend " + head + ";");
         appendModernDefinition(cls, head, {"return " + name + ";"});
+        return;
+    }
+    if (p == kDefaultedEquality || p == kDefaultedComparison) {
+        const bool equality = p == kDefaultedEquality;
+        if (!equality) addInclude(cls.header, "#include <compare>");
+        declareIndented(cls, "public:",
+                        std::string("friend ") +
+                            (equality ? "bool operator==" : "auto operator<=>") + "(const " + c +
+                            "&, const " + c + "&) = default;");
         return;
     }
     if (isFriendOperator(p)) {

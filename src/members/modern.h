@@ -17,6 +17,11 @@ void addModernCopyConstructor(ClassText& cls);
 // case, joined by '_' ("geo::Shape" with ".h" gives GEO_SHAPE_H).
 std::string includeGuardName(const ClassStyle& style, const std::string& className);
 
+// The operator dialog's C++20 comparisons (modern profile): a friend declared "= default",
+// "<=>" with the include it needs.
+inline constexpr const char* kDefaultedEquality = "== (defaulted)";
+inline constexpr const char* kDefaultedComparison = "<=> (defaulted)";
+
 // Whether an operator symbol makes a friend (stream or comparison) rather than a member: a
 // friend cannot be virtual.
 bool isFriendOperator(const std::string& symbol);

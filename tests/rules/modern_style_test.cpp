@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
+#include "compile_check.h"
 #include "members/members.h"
 #include "members/modern.h"
 #include "members/skeleton.h"
@@ -129,6 +131,97 @@ TEST(ModernMembers, EverythingWrittenCompiles) {
         }
     }
     std::filesystem::remove_all(dir);
+}
+
+FunctionInput qualified(std::string type, std::string name, const char* flags) {
+    FunctionInput f{Access::Public, false, false, std::move(type), std::move(name), "()"};
+    const std::string set = flags;
+    f.isVirtual = set.find('v') != std::string::npos;
+    f.isPureVirtual = set.find('p') != std::string::npos;
+    f.isConst = set.find('c') != std::string::npos;
+    f.isNoexcept = set.find('n') != std::string::npos;
+    f.isStatic = set.find('s') != std::string::npos;
+    f.isOverride = set.find('o') != std::string::npos;
+    f.isNodiscard = set.find('d') != std::string::npos;
+    return f;
+}
+
+// const and noexcept shape both texts; static, override and [[nodiscard]] the declaration only.
+TEST(ModernMembers, QualifiersShapeTheDeclarationAndTheDefinition) {
+    struct Case {
+        const char* flags;
+        const char* declaration;
+        const char* definition;  // "" when none
+    };
+    const Case cases[] = {
+        {"", "    double area();", "double Shape::area()"},
+        {"dcn", "    [[nodiscard]] double area() const noexcept;",
+         "double Shape::area() const noexcept"},
+        {"sn", "    static double area() noexcept;", "double Shape::area() noexcept"},
+        {"ds", "    [[nodiscard]] static double area();", "double Shape::area()"},
+        {"vco", "    virtual double area() const override;", "double Shape::area() const"},
+        {"pcn", "    virtual double area() const noexcept = 0;", ""},
+        {"pdo", "    [[nodiscard]] virtual double area() override = 0;", ""},
+    };
+    for (const Case& c : cases) {
+        Class shape(modern("geo", HeaderGuard::PragmaOnce, "", ""));
+        ClassText cls = shape.text();
+        addMemberFunction(cls, qualified("double", "area", c.flags));
+        EXPECT_EQ(shape.header.lines()[7], c.declaration) << c.flags;
+        const std::string last = shape.functions.back();
+        EXPECT_EQ(last == "Shape::~Shape()" ? "" : last, c.definition) << c.flags;
+    }
+    // The classic profile has no qualifiers: a value that carries some writes the classic text.
+    VectorLineList header{Lines{"class Shape", "{", "public:", "};"}};
+    VectorLineList source;
+    Lines functions, data;
+    const std::string name = "Shape";
+    ClassText classic{header, source, functions, data, name};
+    addMemberFunction(classic, qualified("double", "area", "cnsd"));
+    EXPECT_EQ(header.lines()[3], "double area();");
+}
+
+TEST(ModernOperators, DefaultedComparisonsAreFriendsWithoutDefinitions) {
+    Class shape(modern("", HeaderGuard::PragmaOnce, "", ""));
+    ClassText cls = shape.text();
+    const Lines source = shape.source.lines();
+    addOperator(cls, {OperatorKind::Normal, kDefaultedEquality});
+    addOperator(cls, {OperatorKind::Normal, kDefaultedComparison});
+    addOperator(cls, {OperatorKind::Normal, kDefaultedComparison});
+    const Lines& h = shape.header.lines();
+    EXPECT_THAT(h, ::testing::Contains("    friend bool operator==(const Shape&, const Shape&) = "
+                                       "default;"));
+    EXPECT_THAT(h, ::testing::Contains("    friend auto operator<=>(const Shape&, const Shape&) = "
+                                       "default;"));
+    EXPECT_EQ(std::count(h.begin(), h.end(), "#include <compare>"), 1);
+    EXPECT_EQ(shape.source.lines(), source);
+    EXPECT_TRUE(isFriendOperator(kDefaultedEquality));
+}
+
+// A class deriving from a base: every qualifier the dialog allows, and both defaulted
+// comparisons, compile.
+TEST(ModernMembers, QualifiedFunctionsAndDefaultedComparisonsCompile) {
+    Class shape(modern("geo", HeaderGuard::IncludeGuard, "", ""));
+    Lines h = shape.header.lines();
+    const auto at = std::find(h.begin(), h.end(), "class Shape");
+    ASSERT_NE(at, h.end());
+    *at = "class Shape : public Base";
+    h.insert(at, {"struct Base", "{", "    virtual ~Base() = default;",
+                  "    virtual double area() const noexcept;", "    virtual int sides() = 0;", "};",
+                  ""});
+    shape.header = VectorLineList(h);
+    ClassText cls = shape.text();
+    addMemberFunction(cls, qualified("double", "area", "dcno"));
+    addMemberFunction(cls, qualified("int", "sides", "vo"));
+    addMemberFunction(cls, qualified("int", "count", "dsn"));
+    addMemberFunction(cls, qualified("bool", "empty", "pcn"));
+    addDataMember(cls, {Access::Private, "int", "width"});
+    addOperator(cls, {OperatorKind::Normal, kDefaultedEquality});
+    addOperator(cls, {OperatorKind::Normal, kDefaultedComparison});
+    testing::CompileFolder folder;
+    folder.write("Shape.h", shape.header.lines());
+    folder.write("Shape.cpp", shape.source.lines());
+    EXPECT_TRUE(folder.compiles("Shape.cpp")) << ::testing::PrintToString(shape.header.lines());
 }
 
 TEST(EditorConfig, IndentForCppFiles) {
