@@ -53,6 +53,15 @@ void saveClassStyle(QSettings& settings, const ClassStyle& style) {
     settings.sync();
 }
 
+QStringList loadIncludePaths(const QSettings& settings) {
+    return settings.value(QStringLiteral("paths/include")).toStringList();
+}
+
+void saveIncludePaths(QSettings& settings, const QStringList& folders) {
+    settings.setValue(QStringLiteral("paths/include"), folders);
+    settings.sync();
+}
+
 ClassStyle styleForDirectory(const ClassStyle& saved, const QString& directory) {
     ClassStyle style = saved;
     style.year = QDate::currentDate().year();

@@ -2,6 +2,7 @@
 // The class style kept in the user's settings (organisation and application "Tavrin"), so that
 // a choice lasts across runs. A new user gets the classic profile.
 #include <QString>
+#include <QStringList>
 
 #include "style/class_style.h"
 
@@ -13,6 +14,9 @@ namespace tav {
 inline const QString kSettingsOwner = QStringLiteral("Tavrin");
 
 ClassStyle loadClassStyle(const QSettings& settings);
+// The folders where the headers of base classes are looked for, after the class directory.
+QStringList loadIncludePaths(const QSettings& settings);
+void saveIncludePaths(QSettings& settings, const QStringList& folders);
 void saveClassStyle(QSettings& settings, const ClassStyle& style);
 
 // The style a class in directory is written with now: the saved one, this year's, with the

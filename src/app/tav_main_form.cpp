@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include "app/bold_caption_button.h"
+#include "app/class_commands.h"
 #include "app/recent_menu.h"
 #include "app/style_settings.h"
 #include "app/workspace.h"
@@ -69,7 +70,9 @@ bool sameEntries(const QComboBox* combo, const QStringList& items) {
 }  // namespace
 
 TTavMainForm::TTavMainForm(tav::Platform& platform, tav::Dialogs& dialogs)
-    : platform_(platform), dialogs_(dialogs) {
+    : platform_(platform),
+      dialogs_(dialogs),
+      classCommands_(std::make_unique<tav::ClassCommands>(platform)) {
     setObjectName(QStringLiteral("TavMainForm"));
     setWindowTitle(tav::kProgramName + QLatin1Char(' ') + tav::kProgramVersion);
     setWindowIcon(tav::appIcon());
@@ -164,6 +167,15 @@ void TTavMainForm::buildMenus() {
     AddSpecialMembers1 =
         newAction(Functions, "AddSpecialMembers1", QStringLiteral("Add &Special Members..."),
                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    N4 = newSeparator(Functions, "N4");
+    AddMissingDefinitions1 =
+        newAction(Functions, "AddMissingDefinitions1", QStringLiteral("Add Missing &Definitions"));
+    ImplementBaseFunctions1 = newAction(Functions, "ImplementBaseFunctions1",
+                                        QStringLiteral("&Implement Base Functions..."));
+    GenerateAccessors1 =
+        newAction(Functions, "GenerateAccessors1", QStringLiteral("Generate &Accessors..."));
+    ConstructorFromMembers1 = newAction(Functions, "ConstructorFromMembers1",
+                                        QStringLiteral("Constructor from &Members..."));
 
     Classes = bar->addMenu(QStringLiteral("Classes"));
     Classes->setObjectName(QStringLiteral("Classes"));
@@ -197,6 +209,13 @@ void TTavMainForm::buildMenus() {
     connect(AddMemberFunction1, &QAction::triggered, this, &TTavMainForm::AddMemberFunction1Click);
     connect(AddOperator1, &QAction::triggered, this, &TTavMainForm::AddOperator1Click);
     connect(AddSpecialMembers1, &QAction::triggered, this, &TTavMainForm::AddSpecialMembers1Click);
+    connect(AddMissingDefinitions1, &QAction::triggered, this,
+            &TTavMainForm::AddMissingDefinitions1Click);
+    connect(ImplementBaseFunctions1, &QAction::triggered, this,
+            &TTavMainForm::ImplementBaseFunctions1Click);
+    connect(GenerateAccessors1, &QAction::triggered, this, &TTavMainForm::GenerateAccessors1Click);
+    connect(ConstructorFromMembers1, &QAction::triggered, this,
+            &TTavMainForm::ConstructorFromMembers1Click);
     connect(Tile1, &QAction::triggered, this, &TTavMainForm::Tile1Click);
     connect(Cascade1, &QAction::triggered, this, &TTavMainForm::Cascade1Click);
     connect(Classes, &QMenu::aboutToShow, this, &TTavMainForm::ClassesClick);
@@ -417,14 +436,16 @@ void TTavMainForm::New1Click() {
         TNewClassDlg* dialog = dialogs().NewClassDlg;
         // Only the profile matters here: no .editorconfig walk before the directory is chosen.
         const QSettings settings(tav::kSettingsOwner, tav::kSettingsOwner);
-        dialog->nameRule = tav::loadClassStyle(settings).modern() ? tav::ClassNameRule::Identifier
-                                                                  : tav::ClassNameRule::AnyText;
+        dialog->setModernProfile(tav::loadClassStyle(settings).modern());
         if (platform_.runModal(dialog) != tav::ModalOk) {
             window->close();
             return;
         }
-        const tav::NewClassInput input = dialog->value();
-        window->document().setStyle(styleForDirectory(QString::fromStdString(input.directory)));
+        tav::NewClassInput input = dialog->value();
+        const QString directory = QString::fromStdString(input.directory);
+        input.base =
+            classCommands_->completedBase(input.base, directory, tav::loadIncludePaths(settings));
+        window->document().setStyle(styleForDirectory(directory));
         window->document().NewClass(input);
         MdiArea->setActiveSubWindow(window);
         window->raise();
@@ -586,6 +607,34 @@ void TTavMainForm::AddSpecialMembers1Click() {
     });
 }
 
+void TTavMainForm::generate(const std::function<void(TChildForm&)>& command) {
+    runCommand([this, &command] {
+        TChildForm* window = activeDocument();
+        if (!window) return;
+        window->document().setStyle(styleForDirectory(window->document().ClassDir()));
+        command(*window);
+    });
+}
+
+void TTavMainForm::AddMissingDefinitions1Click() {
+    generate([this](TChildForm& window) { classCommands_->addMissingDefinitions(window); });
+}
+
+void TTavMainForm::ImplementBaseFunctions1Click() {
+    generate([this](TChildForm& window) {
+        const QSettings settings(tav::kSettingsOwner, tav::kSettingsOwner);
+        classCommands_->implementBaseFunctions(window, tav::loadIncludePaths(settings));
+    });
+}
+
+void TTavMainForm::GenerateAccessors1Click() {
+    generate([this](TChildForm& window) { classCommands_->generateAccessors(window); });
+}
+
+void TTavMainForm::ConstructorFromMembers1Click() {
+    generate([this](TChildForm& window) { classCommands_->constructorFromMembers(window); });
+}
+
 void TTavMainForm::Tile1Click() { MdiArea->tileSubWindows(); }
 void TTavMainForm::Cascade1Click() { tav::cascadeInside(*MdiArea); }
 
@@ -618,14 +667,21 @@ tav::ClassStyle TTavMainForm::styleForDirectory(const QString& directory) const 
     return tav::styleForDirectory(tav::loadClassStyle(settings), directory);
 }
 
+TPreferencesDlg* TTavMainForm::preferencesDialog() {
+    if (!preferences_) preferences_ = new TPreferencesDlg(platform_);
+    return preferences_;
+}
+
 void TTavMainForm::Configure1Click() {
     runCommand([this] {
-        if (!preferences_) preferences_ = new TPreferencesDlg(platform_);
+        TPreferencesDlg* preferences = preferencesDialog();
         QSettings settings(tav::kSettingsOwner, tav::kSettingsOwner);
         const tav::ClassStyle saved = tav::loadClassStyle(settings);
-        preferences_->setValue(saved);
-        if (platform_.runModal(preferences_) != tav::ModalOk) return;
-        tav::saveClassStyle(settings, preferences_->value(saved));
+        preferences->setValue(saved);
+        preferences->setIncludePaths(tav::loadIncludePaths(settings));
+        if (platform_.runModal(preferences) != tav::ModalOk) return;
+        tav::saveClassStyle(settings, preferences->value(saved));
+        tav::saveIncludePaths(settings, preferences->includePaths());
     });
 }
 

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ class TPreferencesDlg;
 class TSpecialMembersDlg;
 
 namespace tav {
+class ClassCommands;
 class ClassDocument;
 class Dialogs;
 class RecentMenu;
@@ -41,6 +43,8 @@ public:
     tav::Dialogs& dialogs();
     // The Add Special Members dialog, made when first asked for.
     TSpecialMembersDlg* specialMembersDialog();
+    // The Configure Tavrin dialog, made when first asked for.
+    TPreferencesDlg* preferencesDialog();
     tav::RecoveryStore* recoveryStore() { return recoveryStore_; }
     // Where class windows made from now on keep their recovery copies; null for none.
     void setRecoveryStore(tav::RecoveryStore* store) { recoveryStore_ = store; }
@@ -60,6 +64,11 @@ public:
     QAction* AddMemberFunction1;
     QAction* AddOperator1;
     QAction* AddSpecialMembers1;
+    QAction* N4;
+    QAction* AddMissingDefinitions1;
+    QAction* ImplementBaseFunctions1;
+    QAction* GenerateAccessors1;
+    QAction* ConstructorFromMembers1;
     QMenu* Classes;
     QAction* Tile1;
     QAction* Cascade1;
@@ -122,6 +131,12 @@ public:
     void AddCopyConstructor1Click();
     // Writes the chosen special members; those the class already declares are named afterwards.
     void AddSpecialMembers1Click();
+    // The class-aware commands: the class is read with the C++ reader first.
+    void AddMissingDefinitions1Click();
+    void ImplementBaseFunctions1Click();
+    void GenerateAccessors1Click();
+    void ConstructorFromMembers1Click();
+    tav::ClassCommands& classCommands() { return *classCommands_; }
     void Tile1Click();
     void Cascade1Click();
     void ClassesClick();
@@ -157,6 +172,8 @@ private:
     // The style a class in directory is written with now, from the user's settings.
     tav::ClassStyle styleForDirectory(const QString& directory) const;
     // Runs a member dialog and hands its value to the active class's document.
+    // Runs a class-aware command on the active class, in the style it is written in now.
+    void generate(const std::function<void(TChildForm&)>& command);
     template <typename Dialog, typename Input>
     void insertFromDialog(Dialog* tav::Dialogs::*dialog,
                           void (tav::ClassDocument::*insert)(const Input&));
@@ -175,6 +192,7 @@ private:
     TPreferencesDlg* preferences_ = nullptr;        // made when first asked for
     TSpecialMembersDlg* specialMembers_ = nullptr;  // made when first asked for
     tav::RecentMenu* recent_ = nullptr;
+    std::unique_ptr<tav::ClassCommands> classCommands_;
     QPointer<QMdiSubWindow> lastActivated_;
     std::array<DocumentControl, 10> documentControls_;
     // The Classes menu's entries for the class windows, after its fixed items.

@@ -79,8 +79,13 @@ std::string accessorName(const std::string& memberName) {
 }
 
 GenerationResult generateAccessors(ClassText& text, const std::vector<AccessorChoice>& choices) {
-    GenerationResult result;
     const ReadClass read = readClass(text);
+    return generateAccessors(text, read, choices);
+}
+
+GenerationResult generateAccessors(ClassText& text, const ReadClass& read,
+                                   const std::vector<AccessorChoice>& choices) {
+    GenerationResult result;
     if (read.error) {
         result.error = read.error;
         return result;
@@ -135,8 +140,13 @@ GenerationResult generateAccessors(ClassText& text, const std::vector<AccessorCh
 }
 
 GenerationResult constructorFromMembers(ClassText& text, const std::vector<cpp::Member>& members) {
-    GenerationResult result;
     const ReadClass read = readClass(text);
+    return constructorFromMembers(text, read, members);
+}
+
+GenerationResult constructorFromMembers(ClassText& text, const ReadClass& read,
+                                        const std::vector<cpp::Member>& members) {
+    GenerationResult result;
     if (read.error) {
         result.error = read.error;
         return result;

@@ -29,8 +29,13 @@ std::vector<cpp::Member> overridableFunctions(const cpp::Class& base, const cpp:
 }
 
 GenerationResult implementBaseFunctions(ClassText& text, const std::vector<cpp::Member>& chosen) {
-    GenerationResult result;
     const ReadClass read = readClass(text);
+    return implementBaseFunctions(text, read, chosen);
+}
+
+GenerationResult implementBaseFunctions(ClassText& text, const ReadClass& read,
+                                        const std::vector<cpp::Member>& chosen) {
+    GenerationResult result;
     if (read.error) {
         result.error = read.error;
         return result;

@@ -46,20 +46,25 @@ std::string joinedLines(const LineList& lines) {
     return text;
 }
 
-ReadClass readClass(const ClassText& text) {
+ReadClass readClass(std::string_view header, std::string_view source,
+                    const std::string& className) {
     ReadClass read;
-    cpp::ParseResult parsed = cpp::parsePair(joinedLines(text.header), joinedLines(text.source));
+    cpp::ParseResult parsed = cpp::parsePair(header, source);
     if (parsed.error) {
         read.error = *parsed.error;
         return read;
     }
     read.model = std::move(parsed.model);
     for (const cpp::Class& cls : read.model.classes) {
-        if (cls.name == text.className) read.cls = &cls;
+        if (cls.name == className) read.cls = &cls;
     }
-    if (!read.cls) read.cls = read.model.findClass(text.className);
-    if (!read.cls) read.error = "The class " + text.className + " was not found in the header.";
+    if (!read.cls) read.cls = read.model.findClass(className);
+    if (!read.cls) read.error = "The class " + className + " was not found in the header.";
     return read;
+}
+
+ReadClass readClass(const ClassText& text) {
+    return readClass(joinedLines(text.header), joinedLines(text.source), text.className);
 }
 
 std::string qualifiedType(const std::string& type, const cpp::Class& cls) {

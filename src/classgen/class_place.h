@@ -1,20 +1,12 @@
 #pragma once
-// Where the class-aware commands write: the class as the reader sees it, the heads of its
-// definitions, and the places for new declarations and definitions.
+// Where the class-aware commands write: the heads of the class's definitions and the places for
+// new declarations and definitions.
 #include <string>
 #include <vector>
 
 #include "classgen/class_gen.h"
 
 namespace tav {
-
-// The class read from the class's header and source, or the message why not.
-struct ReadClass {
-    std::optional<std::string> error;
-    cpp::Model model;
-    const cpp::Class* cls = nullptr;
-};
-ReadClass readClass(const ClassText& text);
 
 // A type as a definition outside the class must write it: the class's own member types
 // qualified ("Kind" in Shape gives "Shape::Kind").

@@ -33,8 +33,12 @@ const char* titleFor(const cpp::Member& m) {
 }  // namespace
 
 GenerationResult addMissingDefinitions(ClassText& text) {
-    GenerationResult result;
     const ReadClass read = readClass(text);
+    return addMissingDefinitions(text, read);
+}
+
+GenerationResult addMissingDefinitions(ClassText& text, const ReadClass& read) {
+    GenerationResult result;
     if (read.error) {
         result.error = read.error;
         return result;

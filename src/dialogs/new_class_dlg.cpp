@@ -19,6 +19,10 @@ namespace {
 constexpr int kHelpContextNewClass = 20;
 // The label under "Class Directory" may use the dialog's width inside its margins.
 constexpr int kDirLabelWidth = 202 - 2 * 16;
+constexpr QSize kClassicSize(202, 270);
+constexpr QSize kModernSize(202, 350);
+constexpr int kClassicButtonTop = 232;
+constexpr int kModernButtonTop = 312;
 }  // namespace
 
 QStringList mountedDriveRoots() {
@@ -37,7 +41,7 @@ QStringList mountedDriveRoots() {
 }
 
 TNewClassDlg::TNewClassDlg(tav::Platform& platform)
-    : TTavDialog(platform, QStringLiteral("New Class"), QSize(202, 270), Layer::StaysOnTop) {
+    : TTavDialog(platform, QStringLiteral("New Class"), kClassicSize, Layer::StaysOnTop) {
     setObjectName(QStringLiteral("NewClassDlg"));
     move(222, 119);
 
@@ -64,6 +68,11 @@ TNewClassDlg::TNewClassDlg(tav::Platform& platform)
     tav::describeComboBox(Drive, QStringLiteral("Drive of the class directory"));
     Drive->setGeometry(16, 192, 169, 19);
 
+    BaseClassLabel = addLabel("BaseClassLabel", QStringLiteral("Base class:"), {16, 220});
+    BaseClass = addEdit("BaseClass", QString(), {16, 236, 169, 21});
+    BaseHeaderLabel = addLabel("BaseHeaderLabel", QStringLiteral("Base header:"), {16, 264});
+    BaseHeader = addEdit("BaseHeader", QString(), {16, 280, 169, 21});
+
     Button1 = addButton("Button1", QStringLiteral("Cancel"), {16, 232, 50, 25});
     Button3 = addButton("Button3", QStringLiteral("Help"), {72, 232, 50, 25});
     Button2 = addButton("Button2", QStringLiteral("OK"), {128, 232, 50, 25});
@@ -74,8 +83,12 @@ TNewClassDlg::TNewClassDlg(tav::Platform& platform)
     // whole directory it shows, which its text may shorten.
     labelField(Label1, Name);
     labelField(Label2, Dir);
+    labelField(BaseClassLabel, BaseClass);
+    labelField(BaseHeaderLabel, BaseHeader);
 
-    setTabChain({Normal, VirtualBase, Name, Dir, Drive, Button1, Button3, Button2});
+    setTabChain(
+        {Normal, VirtualBase, Name, Dir, Drive, BaseClass, BaseHeader, Button1, Button3, Button2});
+    setModernProfile(false);
 
     connect(Dir, &TDirectoryList::directoryChanged, this, &TNewClassDlg::showDirectory);
     Dir->setDirectory(QDir::currentPath());
@@ -98,17 +111,42 @@ QString TNewClassDlg::selectedDirectory() const {
 
 void TNewClassDlg::setDirectory(const QString& path) { Dir->setDirectory(path); }
 
+void TNewClassDlg::setModernProfile(bool modern) {
+    modern_ = modern;
+    nameRule = modern ? tav::ClassNameRule::Identifier : tav::ClassNameRule::AnyText;
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{BaseClassLabel, BaseClass, BaseHeaderLabel, BaseHeader})
+        field->setVisible(modern);
+    for (QPushButton* button : {Button1, Button3, Button2})
+        button->move(button->x(), modern ? kModernButtonTop : kClassicButtonTop);
+    setFixedSize(modern ? kModernSize : kClassicSize);
+}
+
 tav::NewClassInput TNewClassDlg::value() const {
-    return {Normal->isChecked() ? tav::ClassKind::Normal : tav::ClassKind::VirtualBase,
-            Name->text().toStdString(), selectedDirectory().toStdString()};
+    tav::NewClassInput input{
+        Normal->isChecked() ? tav::ClassKind::Normal : tav::ClassKind::VirtualBase,
+        Name->text().toStdString(),
+        selectedDirectory().toStdString(),
+        {}};
+    if (modern_) {
+        input.base.name = BaseClass->text().trimmed().toStdString();
+        input.base.header = BaseHeader->text().trimmed().toStdString();
+    }
+    return input;
 }
 
 bool TNewClassDlg::acceptsInput() {
-    const std::optional<std::string> problem =
+    std::optional<std::string> problem =
         tav::classNameProblem(Name->text().toStdString(), nameRule);
+    QLineEdit* wrong = Name;
+    if (!problem && modern_) {
+        problem = tav::baseClassProblem(BaseClass->text().trimmed().toStdString(),
+                                        Name->text().toStdString());
+        wrong = BaseClass;
+    }
     if (!problem) return true;
     platform_.message(this, QString::fromStdString(*problem), tav::MessageIcon::Warning);
-    Name->setFocus();
+    wrong->setFocus();
     return false;
 }
 

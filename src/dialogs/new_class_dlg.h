@@ -22,6 +22,11 @@ public:
     QLabel* DirLabel;
     TDirectoryList* Dir;
     QComboBox* Drive;
+    // Modern profile only (hidden in the classic one).
+    QLabel* BaseClassLabel;
+    QLineEdit* BaseClass;
+    QLabel* BaseHeaderLabel;
+    QLineEdit* BaseHeader;
     QPushButton* Button1;
     QPushButton* Button3;
     QPushButton* Button2;
@@ -31,8 +36,13 @@ public:
     QString selectedDirectory() const;
     void setDirectory(const QString& path);
 
-    // What the controls hold: the class's kind, its name as typed and selectedDirectory().
+    // What the controls hold: the class's kind, its name as typed and selectedDirectory(), and
+    // in the modern profile its base (trimmed).
     tav::NewClassInput value() const;
+
+    // The modern profile asks for an identifier and offers a base class and its header; the
+    // classic dialog is the program's own.
+    void setModernProfile(bool modern);
 
     // Replaces the drive list by roots (directory paths), selecting the first without moving
     // Dir. Start-up fills it with the machine's mounted file systems.
@@ -54,6 +64,7 @@ private:
     void showDirectory(const QString& path);
 
     int shownDrive_ = -1;
+    bool modern_ = false;
 };
 
 // The roots of the mounted file systems: the file system root first, the others unique and

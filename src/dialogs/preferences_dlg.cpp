@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -38,7 +39,7 @@ void keepApart(QRadioButton* first, QRadioButton* second) {
 }  // namespace
 
 TPreferencesDlg::TPreferencesDlg(tav::Platform& platform)
-    : TTavDialog(platform, QStringLiteral("Configure Tavrin"), QSize(300, 292), Layer::Normal) {
+    : TTavDialog(platform, QStringLiteral("Configure Tavrin"), QSize(300, 352), Layer::Normal) {
     setObjectName(QStringLiteral("PreferencesDlg"));
     setWindowIcon(tav::appIcon());
 
@@ -71,9 +72,17 @@ TPreferencesDlg::TPreferencesDlg(tav::Platform& platform)
     Author = addEdit("Author", QString(), {120, 188, 164, 21});
     QLabel* license = addLabel("LicenseLabel", QStringLiteral("License:"), {16, 220});
     License = addEdit("License", QString(), {120, 216, 80, 21});
-    QPushButton* cancel = addButton("Cancel", QStringLiteral("Cancel"), {64, 256, 60, 25});
-    QPushButton* help = addButton("Help", QStringLiteral("Help"), {136, 256, 60, 25});
-    QPushButton* ok = addButton("OK", QStringLiteral("OK"), {208, 256, 60, 25});
+    QLabel* includes = addLabel("IncludePathsLabel", QStringLiteral("Include paths:"), {16, 248});
+    IncludePaths = new QPlainTextEdit(this);
+    IncludePaths->setObjectName(QStringLiteral("IncludePaths"));
+    IncludePaths->setGeometry(120, 244, 164, 60);
+    IncludePaths->setLineWrapMode(QPlainTextEdit::NoWrap);
+    IncludePaths->setTabChangesFocus(true);
+    IncludePaths->setToolTip(
+        QStringLiteral("Folders with the headers of base classes, one a line"));
+    QPushButton* cancel = addButton("Cancel", QStringLiteral("Cancel"), {64, 316, 60, 25});
+    QPushButton* help = addButton("Help", QStringLiteral("Help"), {136, 316, 60, 25});
+    QPushButton* ok = addButton("OK", QStringLiteral("OK"), {208, 316, 60, 25});
     connectButtons(cancel, ok, help, kHelpContextPreferences);
 
     labelField(nameSpace, Namespace);
@@ -82,12 +91,13 @@ TPreferencesDlg::TPreferencesDlg(tav::Platform& platform)
     labelField(indent, Indent);
     labelField(author, Author);
     labelField(license, License);
+    labelField(includes, IncludePaths);
     Classic->setAccessibleDescription(style->text());
     Modern->setAccessibleDescription(style->text());
     PragmaOnce->setAccessibleDescription(guard->text());
     IncludeGuard->setAccessibleDescription(guard->text());
     setTabChain({Classic, Modern, Namespace, PragmaOnce, IncludeGuard, HeaderExtension,
-                 SourceExtension, Indent, Author, License, cancel, help, ok});
+                 SourceExtension, Indent, Author, License, IncludePaths, cancel, help, ok});
     connect(Modern, &QRadioButton::toggled, this, &TPreferencesDlg::showProfile);
     showProfile();
 }
@@ -129,4 +139,16 @@ tav::ClassStyle TPreferencesDlg::value(const tav::ClassStyle& from) const {
     style.author = Author->text().trimmed().toStdString();
     style.license = License->text().trimmed().toStdString();
     return style;
+}
+
+void TPreferencesDlg::setIncludePaths(const QStringList& folders) {
+    IncludePaths->setPlainText(folders.join(QLatin1Char('\n')));
+}
+
+QStringList TPreferencesDlg::includePaths() const {
+    QStringList folders;
+    for (const QString& line : IncludePaths->toPlainText().split(QLatin1Char('\n'))) {
+        if (!line.trimmed().isEmpty()) folders.append(line.trimmed());
+    }
+    return folders;
 }

@@ -62,7 +62,7 @@ void ClassDocument::NewClass(const NewClassInput& input) {
     sourceExtension_ = QString::fromStdString(style_.sourceExt());
     functions_.clear();
     data_.clear();
-    insert([&input](ClassText& text) { generateClass(text, input.kind); });
+    insert([&input](ClassText& text) { generateClass(text, input.kind, input.base); });
     showCaption();
 }
 
@@ -86,6 +86,41 @@ std::vector<SpecialMember> ClassDocument::AddSpecialMembers(const SpecialMembers
     std::vector<SpecialMember> present;
     insert([&](ClassText& text) { present = addSpecialMembers(text, input); });
     return present;
+}
+
+// ---- Class-aware generation ------------------------------------------------------------------
+
+ClassDocument::TextsToRead ClassDocument::textsToRead() const {
+    return {header_.textUtf8(), source_.textUtf8(), className_};
+}
+
+template <typename Command>
+GenerationResult ClassDocument::generate(const ReadClass& read, Command command) {
+    if (read.error) return {read.error, 0, {}};
+    GenerationResult result;
+    insert([&](ClassText& text) { result = command(text); });
+    return result;
+}
+
+GenerationResult ClassDocument::AddMissingDefinitions(const ReadClass& read) {
+    return generate(read, [&](ClassText& text) { return addMissingDefinitions(text, read); });
+}
+
+GenerationResult ClassDocument::ImplementBaseFunctions(const ReadClass& read,
+                                                       const std::vector<cpp::Member>& chosen) {
+    return generate(read,
+                    [&](ClassText& text) { return implementBaseFunctions(text, read, chosen); });
+}
+
+GenerationResult ClassDocument::GenerateAccessors(const ReadClass& read,
+                                                  const std::vector<AccessorChoice>& choices) {
+    return generate(read, [&](ClassText& text) { return generateAccessors(text, read, choices); });
+}
+
+GenerationResult ClassDocument::ConstructorFromMembers(const ReadClass& read,
+                                                       const std::vector<cpp::Member>& members) {
+    return generate(read,
+                    [&](ClassText& text) { return constructorFromMembers(text, read, members); });
 }
 
 // ---- Files -----------------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "classgen/class_gen.h"
 #include "document/document_text.h"
 #include "files/file_stamp.h"
 #include "files/status.h"
@@ -68,6 +69,23 @@ public:
     void AddCopyConstructor();
     // The members the header already declares are left out and returned.
     std::vector<SpecialMember> AddSpecialMembers(const SpecialMembersInput& input);
+
+    // ---- Class-aware generation: each one undo step, nothing changed on a read error ----
+    // Copies of the texts, for a reader on another thread.
+    struct TextsToRead {
+        std::string header;
+        std::string source;
+        std::string className;
+    };
+    TextsToRead textsToRead() const;
+    // read: what readClass() read from textsToRead(), the texts unchanged since.
+    GenerationResult AddMissingDefinitions(const ReadClass& read);
+    GenerationResult ImplementBaseFunctions(const ReadClass& read,
+                                            const std::vector<cpp::Member>& chosen);
+    GenerationResult GenerateAccessors(const ReadClass& read,
+                                       const std::vector<AccessorChoice>& choices);
+    GenerationResult ConstructorFromMembers(const ReadClass& read,
+                                            const std::vector<cpp::Member>& members);
 
     // ---- Files ----
     // Reads the header (its class name becomes the document's) or the source (its function
@@ -131,6 +149,9 @@ private:
     // Runs rule over the class's texts and lists as one undo step.
     template <typename Rule>
     void insert(Rule rule);
+    // Runs a generation command as one undo step unless its reading failed.
+    template <typename Command>
+    GenerationResult generate(const ReadClass& read, Command command);
     QByteArray recoveryBytes() const;
 
     DocumentText header_;

@@ -56,4 +56,22 @@ std::optional<std::string> classNameProblem(std::string_view name, ClassNameRule
     return std::nullopt;
 }
 
+std::optional<std::string> baseClassProblem(std::string_view base, std::string_view className) {
+    if (base.empty()) return std::nullopt;
+    const std::string problem =
+        std::string(base) + " is not a class name: write a name such as Figure or geo::Figure";
+    std::string_view name = base.substr(0, base.find('<'));
+    if (name.size() < base.size() && (base.back() != '>' || name.empty())) return problem;
+    if (name.starts_with("::")) name.remove_prefix(2);
+    while (true) {
+        const std::size_t end = name.find("::");
+        const std::string_view part = name.substr(0, end);
+        if (!isCppIdentifier(part) || isCppKeyword(part)) return problem;
+        if (end == std::string_view::npos) break;
+        name.remove_prefix(end + 2);
+    }
+    if (base == className) return std::string(className) + " cannot derive from itself";
+    return std::nullopt;
+}
+
 }  // namespace tav

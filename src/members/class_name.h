@@ -23,4 +23,9 @@ bool isCppKeyword(std::string_view text);
 // Why name cannot name a new class under rule (the message the user reads), or nothing.
 std::optional<std::string> classNameProblem(std::string_view name, ClassNameRule rule);
 
+// Why base cannot be the base of the modern class className, or nothing: it must be a possibly
+// qualified name ("geo::Figure", "::Figure"), with template arguments at its end if any
+// ("Box<int>"), that is not the class itself. An empty base is no base.
+std::optional<std::string> baseClassProblem(std::string_view base, std::string_view className);
+
 }  // namespace tav

@@ -42,6 +42,12 @@ void closeNamespace(LineList& text, const ClassStyle& style) {
     text.append("} // namespace " + style.nameSpace);
 }
 
+// "Shape.h" as an include line writes it: in quotes unless it is already quoted or in <>.
+std::string includeName(const std::string& header) {
+    if (header.starts_with('<') || header.starts_with('"')) return header;
+    return "\"" + header + "\"";
+}
+
 }  // namespace
 
 std::string includeGuardName(const ClassStyle& style, const std::string& className) {
@@ -60,7 +66,7 @@ bool isFriendOperator(const std::string& symbol) {
     return false;
 }
 
-void generateModernClass(ClassText& cls, ClassKind kind) {
+void generateModernClass(ClassText& cls, ClassKind kind, const ClassBase& base) {
     const ClassStyle& style = cls.style;
     const std::string& c = cls.className;
     const std::string& in = style.indent;
@@ -75,16 +81,23 @@ void generateModernClass(ClassText& cls, ClassKind kind) {
         h.append("#define " + guard);
     }
     h.append("");
+    if (!base.name.empty() && !base.header.empty()) {
+        h.append("#include " + includeName(base.header));
+        h.append("");
+    }
     openNamespace(h, style);
-    h.append("class " + c);
+    h.append("class " + c + (base.name.empty() ? "" : " : public " + base.name));
     h.append("{");
     h.append("public:");
+    const std::string destructor = base.virtualDestructor      ? "~" + c + "() override"
+                                   : kind == ClassKind::Normal ? "~" + c + "()"
+                                                               : "virtual ~" + c + "()";
     if (kind == ClassKind::Normal) {
         h.append(in + c + "();");
-        h.append(in + "~" + c + "();");
+        h.append(in + destructor + ";");
     } else {
         h.append(in + c + "() = default;");
-        h.append(in + "virtual ~" + c + "() = default;");
+        h.append(in + destructor + " = default;");
     }
     h.append("");
     h.append("protected:");

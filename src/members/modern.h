@@ -7,7 +7,7 @@
 
 namespace tav {
 
-void generateModernClass(ClassText& cls, ClassKind kind);
+void generateModernClass(ClassText& cls, ClassKind kind, const ClassBase& base = {});
 void addModernDataMember(ClassText& cls, const DataMemberInput& input);
 void addModernMemberFunction(ClassText& cls, const FunctionInput& input);
 void addModernOperator(ClassText& cls, const OperatorInput& input);

@@ -44,8 +44,8 @@ void appendHeaderBottom(LineList& header) {
 
 }  // namespace
 
-void generateClass(ClassText& cls, ClassKind kind) {
-    if (cls.style.modern()) return generateModernClass(cls, kind);
+void generateClass(ClassText& cls, ClassKind kind, const ClassBase& base) {
+    if (cls.style.modern()) return generateModernClass(cls, kind, base);
     if (kind == ClassKind::Normal) {
         generateNormalHeader(cls.header, cls.className);
         generateSource(cls.source, cls.functions, cls.className);

@@ -9,19 +9,27 @@ namespace tav {
 
 enum class ClassKind { Normal, VirtualBase };
 
+// A class a new modern class derives from, publicly.
+struct ClassBase {
+    std::string name;    // as written: "Shape", "geo::Shape"; empty for none
+    std::string header;  // its header as an #include names it: "Shape.h", <QObject>; may be empty
+    bool virtualDestructor = false;  // the base's destructor is virtual: ours overrides it
+};
+
 // What the New Class dialog hands over: the class's kind, its name and the directory its files
-// go to (UTF-8, native separators, no trailing separator).
+// go to (UTF-8, native separators, no trailing separator), and in the modern profile its base.
 struct NewClassInput {
     ClassKind kind = ClassKind::Normal;
     std::string name;
     std::string directory;
+    ClassBase base;
 };
 
 struct ClassText;
 
 // Writes a new class of the given kind into the class's texts, in its style; the function list
-// gets the definition lines.
-void generateClass(ClassText& cls, ClassKind kind);
+// gets the definition lines. Only the modern profile writes a base.
+void generateClass(ClassText& cls, ClassKind kind, const ClassBase& base = {});
 
 // Each generator empties its pane first, then appends its lines.
 void generateNormalHeader(LineList& header, const std::string& className);

@@ -40,6 +40,12 @@
 #include <string>
 
 #include "app/app_windows.h"
+#include "app/class_commands.h"
+#include "app/tav_main_form.h"
+#include "dialogs/check_list_dlg.h"
+#include "dialogs/dialogs.h"
+#include "dialogs/preferences_dlg.h"
+#include "dialogs/special_members_dlg.h"
 #include "editor/text_pane.h"
 #include "platform/help_viewer.h"
 #include "platform/scripted_platform.h"
@@ -188,9 +194,18 @@ int main(int argc, char* argv[]) {
                 say(QStringLiteral("folded"));
             } else if (line == QStringLiteral("dialogs") && mainForm) {
                 const tav::Dialogs& d = windows->dialogs();
-                for (QDialog* dialog :
-                     std::initializer_list<QDialog*>{d.AboutBox, d.NewClassDlg, d.InputDataDlg,
-                                                     d.InputFunctionDlg, d.InputOperatorDlg})
+                // The modern dialogs show every field the classic ones have, and more.
+                d.NewClassDlg->setModernProfile(true);
+                d.InputFunctionDlg->setModernProfile(true);
+                d.InputOperatorDlg->setModernProfile(true);
+                tav::ClassCommands& commands = mainForm->classCommands();
+                commands.accessorsDialog()->setRows(
+                    {{{QStringLiteral("int sides_"), {}}, {QString(), true}, {QString(), true}}});
+                for (QDialog* dialog : std::initializer_list<QDialog*>{
+                         d.AboutBox, d.NewClassDlg, d.InputDataDlg, d.InputFunctionDlg,
+                         d.InputOperatorDlg, mainForm->specialMembersDialog(),
+                         mainForm->preferencesDialog(), commands.baseFunctionsDialog(),
+                         commands.accessorsDialog(), commands.constructorDialog()})
                     dialog->show();
                 const tav::Status help =
                     tav::showHelp(mainForm, tav::kHelpFileName, tav::HelpContents, 0);

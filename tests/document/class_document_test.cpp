@@ -43,7 +43,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         doc.NewClass(
-            {ClassKind::Normal, "Shape", QDir::toNativeSeparators(dir.path()).toStdString()});
+            {ClassKind::Normal, "Shape", QDir::toNativeSeparators(dir.path()).toStdString(), {}});
     }
 };
 
@@ -108,7 +108,7 @@ TEST(ClassDocument, NewClassGivesNameCaptionAndChange) {
     EXPECT_FALSE(doc.hasClass());
     EXPECT_EQ(doc.caption(), ClassDocument::kNoCaption);
     QSignalSpy changed(&doc, &ClassDocument::changed);
-    doc.NewClass({ClassKind::VirtualBase, "Base", "/tmp"});
+    doc.NewClass({ClassKind::VirtualBase, "Base", "/tmp", {}});
     EXPECT_TRUE(doc.hasClass());
     EXPECT_TRUE(doc.Modified());
     EXPECT_GT(changed.count(), 0);

@@ -118,13 +118,18 @@ TEST_P(HelpShippedFileTest, ShowsTheTopicOfTheCall) {
     EXPECT_THAT(shownText().toStdString(), ::testing::Not(HasSubstr("There is no help topic")));
 }
 
-INSTANTIATE_TEST_SUITE_P(Help, HelpShippedFileTest,
-                         ::testing::Values(ShippedTopic{HelpContents, 0, "Tavrin Help"},
-                                           ShippedTopic{HelpContext, 20, "New Class"},
-                                           ShippedTopic{HelpContext, 50, "Add Function"},
-                                           ShippedTopic{HelpContext, 60, "Add Data Member"},
-                                           ShippedTopic{HelpContext, 70, "Add Operator"},
-                                           ShippedTopic{HelpContext, 100, "Configure Tavrin"}));
+INSTANTIATE_TEST_SUITE_P(
+    Help, HelpShippedFileTest,
+    ::testing::Values(ShippedTopic{HelpContents, 0, "Tavrin Help"},
+                      ShippedTopic{HelpContext, 20, "New Class"},
+                      ShippedTopic{HelpContext, 50, "Add Function"},
+                      ShippedTopic{HelpContext, 60, "Add Data Member"},
+                      ShippedTopic{HelpContext, 70, "Add Operator"},
+                      ShippedTopic{HelpContext, 100, "Configure Tavrin"},
+                      ShippedTopic{HelpContext, 110, "Add Special Members"},
+                      ShippedTopic{HelpContext, 130, "Implement Base Functions"},
+                      ShippedTopic{HelpContext, 140, "Generate Accessors"},
+                      ShippedTopic{HelpContext, 150, "Constructor from Members"}));
 
 TEST_F(HelpViewerTest, ShippedFileLinksOnlyToTopicsItHas) {
     QFile file(QDir(QStringLiteral(TAVRIN_PROGRAM_DIR)).filePath(kHelpFileName));

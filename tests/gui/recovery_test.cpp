@@ -42,8 +42,10 @@ protected:
         AppWindows other(otherPlatform, recoveryRoot);
         for (const QString& name : classes) {
             TChildForm* doc = other.main().createDocument();
-            doc->document().NewClass({ClassKind::Normal, name.toStdString(),
-                                      QDir::toNativeSeparators(dir.path()).toStdString()});
+            doc->document().NewClass({ClassKind::Normal,
+                                      name.toStdString(),
+                                      QDir::toNativeSeparators(dir.path()).toStdString(),
+                                      {}});
             doc->HeaderMemo->setPlainText("class " + name + "\n{\n};");
             ASSERT_TRUE(doc->document().keepRecoveryCopy().ok());
         }

@@ -83,6 +83,15 @@ public:
         });
         main->AddSpecialMembers1->trigger();
     }
+    // The class-aware commands with their check lists as they come.
+    void generateAccessors() {
+        platform.modalScripts.push_back([](QDialog*) { return ModalOk; });
+        main->GenerateAccessors1->trigger();
+    }
+    void constructorFromMembers() {
+        platform.modalScripts.push_back([](QDialog*) { return ModalOk; });
+        main->ConstructorFromMembers1->trigger();
+    }
     void addOperator() {
         platform.modalScripts.push_back([](QDialog*) {
             dialogs().InputOperatorDlg->Normal->setChecked(true);
@@ -104,6 +113,7 @@ struct Insertion {
     const char* name;
     void (Undo::*run)();  // null: the new class's skeleton itself
     bool normalClass = true;
+    void (Undo::*prepare)() = nullptr;  // what the insertion needs, made first
 };
 
 struct UndoCase {
@@ -122,6 +132,7 @@ TEST_P(UndoEachInsertion, TakesBackBothPanesAndTheListsAndRedoPutsThemBack) {
     const UndoCase& param = GetParam();
     TChildForm* doc = newClass("Point", param.insertion.normalClass);
     WindowState before;  // a new class's skeleton was generated into empty panes
+    if (param.insertion.prepare) (this->*param.insertion.prepare)();
     if (param.insertion.run) {
         before = stateOf(*doc);
         (this->*param.insertion.run)();
@@ -152,6 +163,8 @@ const Insertion kInsertions[] = {
     {"Operator", &Undo::addOperator},
     {"CopyConstructor", &Undo::addCopyConstructor},
     {"SpecialMembers", &Undo::addSpecialMembers},
+    {"Accessors", &Undo::generateAccessors, true, &Undo::addDataMember},
+    {"ConstructorFromMembers", &Undo::constructorFromMembers, true, &Undo::addDataMember},
 };
 
 std::vector<UndoCase> undoCases() {
