@@ -149,6 +149,28 @@ TEST_F(ClassCommandsTest, TheClassicProfileAndWhatCannotBeDone) {
     EXPECT_EQ(paneLines(doc->document().source()), source);
 }
 
+TEST_F(ClassCommandsTest, AnOpenedPairWrittenByHandGetsWhatItLacks) {
+    write(dir.filePath("Widget.h"),
+          "#pragma once\n#include <QWidget>\nnamespace ui {\nclass Widget : public QWidget\n{\n"
+          "    Q_OBJECT\npublic:\n    explicit Widget(QWidget* parent = nullptr);\n"
+          "    void resize(int w, int h = 0);\n};\n}\n");
+    write(dir.filePath("Widget.cpp"),
+          "#include \"Widget.h\"\n\nnamespace ui {\n\nWidget::Widget(QWidget* parent)\n"
+          "{\n}\n\n} // namespace ui\n");
+    main->openFiles({dir.filePath("Widget.h")});
+    TChildForm* doc = main->activeDocument();
+    ASSERT_NE(doc, nullptr);
+    main->AddMissingDefinitions1->trigger();
+    const std::vector<std::string> source = paneLines(doc->document().source());
+    const auto resize =
+        std::find(source.begin(), source.end(), "void Widget::resize(int w, int h)");
+    ASSERT_NE(resize, source.end()) << ::testing::PrintToString(source);
+    // Classic: a framed block, inside the namespace block.
+    EXPECT_EQ(*(resize - 1),
+              "//---------------------------------------------------------------------------");
+    EXPECT_EQ(source.back(), "} // namespace ui");
+}
+
 TEST_F(ClassCommandsTest, IncludePathsAreKeptOneFolderALine) {
     platform.modalScripts.push_back([this](QDialog* shown) {
         auto* d = static_cast<TPreferencesDlg*>(shown);
