@@ -58,6 +58,19 @@ std::unique_ptr<Reading> readWindow(Platform& platform, TChildForm& window,
     return reading;
 }
 
+// The class's data members; none, with a message when the class has none.
+std::vector<cpp::Member> dataMembersOrSay(Platform& platform, TChildForm& window,
+                                          const Reading* reading) {
+    if (!reading) return {};
+    std::vector<cpp::Member> members = dataMembers(*reading->read.cls);
+    if (members.empty())
+        platform.message(
+            &window,
+            QStringLiteral("The class %1 has no data members.").arg(window.document().ClassName()),
+            MessageIcon::None);
+    return members;
+}
+
 std::string declaration(const cpp::Member& m) {
     return m.type + (m.type.empty() ? "" : " ") + m.name + m.parameterList() +
            (m.qualifiers.empty() ? "" : " " + m.qualifiers) + (m.isPure ? " = 0" : "");
@@ -171,15 +184,8 @@ void ClassCommands::implementBaseFunctions(TChildForm& window, const QStringList
 
 void ClassCommands::generateAccessors(TChildForm& window) {
     const std::unique_ptr<Reading> reading = readWindow(platform_, window);
-    if (!reading) return;
-    const std::vector<cpp::Member> members = dataMembers(*reading->read.cls);
-    if (members.empty()) {
-        platform_.message(
-            &window,
-            QStringLiteral("The class %1 has no data members.").arg(window.document().ClassName()),
-            MessageIcon::None);
-        return;
-    }
+    const std::vector<cpp::Member> members = dataMembersOrSay(platform_, window, reading.get());
+    if (members.empty()) return;
     QList<TCheckListDlg::Row> rows;
     for (const cpp::Member& m : members) {
         // A const member cannot be assigned: it has no setter.
@@ -201,15 +207,8 @@ void ClassCommands::generateAccessors(TChildForm& window) {
 
 void ClassCommands::constructorFromMembers(TChildForm& window) {
     const std::unique_ptr<Reading> reading = readWindow(platform_, window);
-    if (!reading) return;
-    const std::vector<cpp::Member> members = dataMembers(*reading->read.cls);
-    if (members.empty()) {
-        platform_.message(
-            &window,
-            QStringLiteral("The class %1 has no data members.").arg(window.document().ClassName()),
-            MessageIcon::None);
-        return;
-    }
+    const std::vector<cpp::Member> members = dataMembersOrSay(platform_, window, reading.get());
+    if (members.empty()) return;
     QList<TCheckListDlg::Row> rows;
     for (const cpp::Member& m : members) rows.append({{text(memberText(m)), true}});
     TCheckListDlg* dialog = constructorDialog();
